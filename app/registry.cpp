@@ -1,0 +1,89 @@
+#include "app/registry.h"
+
+#include <exception>
+#include <iostream>
+#include <stdexcept>
+
+Registry::Registry(ui::Platform& platform) : platform_(platform), random_(platform) {
+    platform_.setEventSink(this);
+}
+
+Registry::~Registry() {
+    for (auto& [name, s] : loaded_) {
+        s->retire();
+        platform_.destroyWindow(*s);
+    }
+    platform_.setEventSink(nullptr);
+}
+
+void Registry::add(std::string name, Factory factory) {
+    factories_.emplace(std::move(name), std::move(factory));
+}
+
+ui::Screen& Registry::screen(std::string_view name) {
+    if (auto it = loaded_.find(name); it != loaded_.end()) return *it->second;
+    auto factory = factories_.find(name);
+    if (factory == factories_.end())
+        throw std::out_of_range("no screen named " + std::string(name));
+    // Registered before Form_Load runs, so a screen that its own load reaches is this one.
+    ui::Screen& s = *loaded_.emplace(std::string(name), factory->second(*this)).first->second;
+    ++depth_;
+    try {
+        s.Form_Load();
+    } catch (...) {
+        --depth_;
+        throw;
+    }
+    --depth_;
+    return s;
+}
+
+bool Registry::isLoaded(std::string_view name) const { return loaded_.contains(name); }
+
+void Registry::show(std::string_view name) {
+    if (ended_) return;
+    ui::Screen& s = screen(name);
+    s.setShown(true);
+    platform_.showWindow(s);
+}
+
+void Registry::unload(std::string_view name) {
+    auto it = loaded_.find(name);
+    if (it == loaded_.end()) return;
+    std::unique_ptr<ui::Screen> s = std::move(it->second);
+    loaded_.erase(it);
+    s->retire();
+    s->setShown(false);
+    platform_.destroyWindow(*s);
+    unloaded_.push_back(std::move(s));
+    if (depth_ == 0) collect();
+}
+
+void Registry::end() {
+    ended_ = true;
+    while (!loaded_.empty()) unload(loaded_.begin()->first);
+    platform_.end();
+}
+
+void Registry::deliver(const std::function<void()>& handler) {
+    if (ended_) return;
+    ++depth_;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // A fault in one handler must not take the lesson down with it.
+        std::cerr << "quillon: " << e.what() << '\n';
+    }
+    if (--depth_ == 0) {
+        collect();
+        if (!ended_) platform_.refresh();
+    }
+}
+
+void Registry::closeRequested(ui::Screen& screen) {
+    if (!screen.windowButtons()) return;
+    const std::string name = screen.name();
+    deliver([&] { unload(name); });
+}
+
+void Registry::collect() { unloaded_.clear(); }

@@ -1,0 +1,56 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/platform.h"
+#include "ui/random.h"
+#include "ui/screen.h"
+
+// The one instance of each screen: loaded on first reference, shown, unloaded. Every event
+// runs through deliver(), so a handler may unload its own screen: the screen is destroyed
+// only once the outermost handler has returned.
+class Registry : public ui::EventSink {
+public:
+    using Factory = std::function<std::unique_ptr<ui::Screen>(Registry&)>;
+
+    explicit Registry(ui::Platform& platform);
+    ~Registry() override;
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
+    void add(std::string name, Factory factory);
+
+    // A reference to a screen: loads it, hidden, when it is not loaded.
+    ui::Screen& screen(std::string_view name);
+    template <class T>
+    T& screenAs(std::string_view name) {
+        return dynamic_cast<T&>(screen(name));
+    }
+    bool isLoaded(std::string_view name) const;
+    void show(std::string_view name);
+    void unload(std::string_view name);
+    // Stops the program: every screen goes, no handler runs.
+    void end();
+    bool ended() const { return ended_; }
+
+    ui::Platform& platform() const { return platform_; }
+    ui::Random& random() { return random_; }
+
+    void deliver(const std::function<void()>& handler) override;
+    void closeRequested(ui::Screen& screen) override;
+
+private:
+    void collect();
+
+    ui::Platform& platform_;
+    ui::Random random_;
+    std::map<std::string, Factory, std::less<>> factories_;
+    std::map<std::string, std::unique_ptr<ui::Screen>, std::less<>> loaded_;
+    std::vector<std::unique_ptr<ui::Screen>> unloaded_;  // awaiting the end of the event
+    int depth_ = 0;
+    bool ended_ = false;
+};

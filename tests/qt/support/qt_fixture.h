@@ -1,0 +1,42 @@
+#pragma once
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/registry.h"
+#include "app/screens.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/twips.h"
+
+// The program on Qt's offscreen platform, with helpers to look at a screen's pixels and
+// to press on it with a real Qt mouse.
+class QtAppTest : public ::testing::Test {
+protected:
+    QtAppTest() { registerScreens(registry); }
+
+    ui::qt::ScreenWindow& window(const std::string& name) {
+        ui::qt::ScreenWindow* w = platform.windowOf(registry.screen(name));
+        if (!w) throw std::runtime_error(name + " has no window");
+        return *w;
+    }
+    // The screen as drawn, in logical pixels.
+    QImage render(const std::string& name) {
+        QCoreApplication::processEvents();
+        return window(name).grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static QPoint atTwips(int x, int y) {
+        return {x / ui::twipsPerPixel, y / ui::twipsPerPixel};
+    }
+    static QColor colourAt(const QImage& image, int xTwips, int yTwips) {
+        return image.pixelColor(atTwips(xTwips, yTwips));
+    }
+    void clickAt(QWidget& target, QPoint at) {
+        QTest::mouseClick(&target, Qt::LeftButton, Qt::NoModifier, at);
+        QCoreApplication::processEvents();
+    }
+
+    ui::qt::QtPlatform platform;
+    Registry registry{platform};
+};

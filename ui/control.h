@@ -1,0 +1,108 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "ui/control_design.h"
+#include "ui/mouse.h"
+#include "ui/picture.h"
+
+namespace ui {
+
+class Screen;
+
+// A control of a screen: its properties, the handlers bound to it, and its container.
+// Every change marks the screen as changed so the platform redraws it.
+class Control {
+public:
+    using ClickHandler = std::function<void(int index)>;
+    using MouseHandler = std::function<void(int index, const MouseEvent&)>;
+
+    Control(Screen& owner, ControlDesign design, Control* container);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Screen& screen() const { return owner_; }
+    ControlKind kind() const { return d_.kind; }
+    const std::string& name() const { return d_.name; }
+    int index() const { return d_.index; }
+    Control* container() const { return container_; }
+    const ControlDesign& design() const { return d_; }
+
+    int left() const { return d_.left; }
+    int top() const { return d_.top; }
+    int width() const { return d_.width; }
+    int height() const { return d_.height; }
+    void setLeft(int v) { assign(d_.left, v); }
+    void setTop(int v) { assign(d_.top, v); }
+    void setWidth(int v) { assign(d_.width, v); }
+    void setHeight(int v) { assign(d_.height, v); }
+    bool contains(int x, int y) const;
+
+    const std::string& caption() const { return d_.caption; }
+    void setCaption(std::string v) { assign(d_.caption, std::move(v)); }
+    const std::string& toolTip() const { return d_.toolTip; }
+    void setToolTip(std::string v) { assign(d_.toolTip, std::move(v)); }
+    const Font& font() const { return d_.font; }
+    void setFont(Font v) { assign(d_.font, std::move(v)); }
+    Alignment alignment() const { return d_.alignment; }
+    bool border() const { return d_.border; }
+
+    Colour foreColour() const { return d_.foreColour; }
+    void setForeColour(Colour v) { assign(d_.foreColour, v); }
+    Colour backColour() const { return d_.backColour; }
+    void setBackColour(Colour v) { assign(d_.backColour, v); }
+    bool opaque() const { return d_.opaque; }
+    void setOpaque(bool v) { assign(d_.opaque, v); }
+
+    bool visible() const { return d_.visible; }
+    void setVisible(bool v) { assign(d_.visible, v); }
+    bool enabled() const { return d_.enabled; }
+    void setEnabled(bool v) { assign(d_.enabled, v); }
+    bool tabStop() const { return d_.tabStop; }
+    void setTabStop(bool v) { assign(d_.tabStop, v); }
+
+    const Picture& picture() const { return picture_; }
+    void setPicture(Picture v);
+
+    // Option buttons: choosing one clears the others in its container and raises Click.
+    // Tick box: any change raises Click.
+    int value() const { return d_.value; }
+    void setValue(int v);
+
+    // Lines: endpoints read back exactly as set; colour is the fore colour.
+    double x1() const { return d_.x1; }
+    double y1() const { return d_.y1; }
+    double x2() const { return d_.x2; }
+    double y2() const { return d_.y2; }
+    void setEnds(double x1, double y1, double x2, double y2);
+    int borderWidth() const { return d_.borderWidth; }
+    void setBorderWidth(int v) { assign(d_.borderWidth, v); }
+    bool dashed() const { return d_.dashed; }
+
+    // Labels and images take the pointer; lines and shapes let it through to the screen.
+    bool takesPointer() const;
+
+    ClickHandler onClick;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
+
+    void click() const;
+
+private:
+    friend class Screen;
+    template <class T, class V>
+    void assign(T& field, V&& v) {
+        if (field == v) return;
+        field = std::forward<V>(v);
+        changed();
+    }
+    void changed();
+
+    Screen& owner_;
+    ControlDesign d_;
+    Control* container_;
+    Picture picture_;
+};
+
+}  // namespace ui

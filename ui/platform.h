@@ -1,0 +1,74 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/picture.h"
+#include "ui/timer.h"
+
+namespace ui {
+
+class Screen;
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+// Runs each event to completion; the screen registry stands behind it.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void deliver(const std::function<void()>& handler) = 0;
+    // The window system asked to close a screen's window.
+    virtual void closeRequested(Screen& screen) = 0;
+};
+
+// Everything the screens need from the machine, so screen code never meets the toolkit.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Display, in twips.
+    virtual Size displaySize() const = 0;
+    // Outer window size less client area, in twips.
+    virtual Size frameMargins() const = 0;
+    virtual void setBusyPointer(bool busy) = 0;
+
+    // Pictures: where to look, in order, and decoding one file (null when unreadable).
+    virtual std::vector<std::filesystem::path> pictureFolders() const = 0;
+    virtual Picture decodePicture(const std::filesystem::path& file) = 0;
+
+    virtual std::uint64_t clockMillis() = 0;
+    virtual std::unique_ptr<TimerSource> makeTimer(std::function<void()> tick) = 0;
+
+    // True when the address was handed on.
+    virtual bool openUrl(const std::string& address) = 0;
+    virtual void end() = 0;
+
+    // Windows of screens.
+    virtual void showWindow(Screen& screen) = 0;
+    virtual void destroyWindow(Screen& screen) = 0;
+    virtual void makeTopmost(Screen& screen) = 0;
+    // Bring every window up to date with its screen.
+    virtual void refresh() = 0;
+
+    void setEventSink(EventSink* sink) { sink_ = sink; }
+    EventSink* eventSink() const { return sink_; }
+    // Every input and timer tick enters the screens through here.
+    void deliver(const std::function<void()>& handler) {
+        if (sink_)
+            sink_->deliver(handler);
+        else
+            handler();
+    }
+
+private:
+    EventSink* sink_ = nullptr;
+};
+
+}  // namespace ui

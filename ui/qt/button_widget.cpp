@@ -1,0 +1,39 @@
+#include "ui/qt/button_widget.h"
+
+#include <QPainter>
+
+#include "ui/qt/convert.h"
+#include "ui/qt/qt_picture.h"
+
+namespace ui::qt {
+
+ButtonWidget::ButtonWidget(const Control& control, QWidget* parent)
+    : QAbstractButton(parent), control_(&control) {}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    if (!control_) return;
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, toQColor(control_->backColour()));
+    if (const QImage* image = imageOf(control_->picture())) {
+        const QPoint at((r.width() - image->width()) / 2 + (isDown() ? 1 : 0),
+                        (r.height() - image->height()) / 2 + (isDown() ? 1 : 0));
+        p.drawImage(at, *image);
+    } else {
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(toQFont(control_->font()));
+        p.setPen(isEnabled() ? toQColor(control_->foreColour()) : QColor(128, 128, 128));
+        p.drawText(r.translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter,
+                   QString::fromStdString(control_->caption()));
+    }
+    // A raised edge, pressed in while held down.
+    const QColor light(255, 255, 255), dark(64, 64, 64);
+    p.setPen(isDown() ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(isDown() ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+}  // namespace ui::qt

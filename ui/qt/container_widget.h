@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+
+#include "ui/control.h"
+
+namespace ui::qt {
+
+class ScreenWindow;
+
+// A frame or picture box: its ground, its picture, and the windowless controls inside it,
+// clipped to its edges.
+class ContainerWidget : public QWidget {
+public:
+    ContainerWidget(ScreenWindow& window, Control& control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ScreenWindow& window_;
+    Control& control_;
+};
+
+}  // namespace ui::qt

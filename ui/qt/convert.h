@@ -1,0 +1,26 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+
+#include "ui/colour.h"
+#include "ui/control.h"
+#include "ui/font.h"
+#include "ui/twips.h"
+
+namespace ui::qt {
+
+inline double toPixels(double twips) { return twips / twipsPerPixel; }
+inline int toTwips(double pixels) { return static_cast<int>(pixels * twipsPerPixel); }
+inline QColor toQColor(Colour c) { return QColor(red(c), green(c), blue(c)); }
+inline QRectF pixelRect(const Control& c) {
+    return {toPixels(c.left()), toPixels(c.top()), toPixels(c.width()), toPixels(c.height())};
+}
+inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedRect(); }
+
+// Tahoma from Wine's fonts when present; Liberation for Arial and Times New Roman.
+void registerFonts();
+QFont toQFont(const Font& font);
+
+}  // namespace ui::qt

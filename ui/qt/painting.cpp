@@ -1,0 +1,83 @@
+#include "ui/qt/painting.h"
+
+#include "ui/qt/convert.h"
+#include "ui/qt/qt_picture.h"
+
+namespace ui::qt {
+
+namespace {
+
+Qt::Alignment textAlignment(Alignment a) {
+    switch (a) {
+        case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
+        case Alignment::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+        case Alignment::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void paintLabel(QPainter& p, const Control& c) {
+    const QRectF r = pixelRect(c);
+    if (c.opaque()) p.fillRect(r, toQColor(c.backColour()));
+    QRectF text = r;
+    if (c.border()) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+        text = r.adjusted(2, 1, -2, -1);
+    }
+    p.setFont(toQFont(c.font()));
+    const int flags = static_cast<int>(textAlignment(c.alignment())) | Qt::TextWordWrap;
+    const QString caption = QString::fromStdString(c.caption());
+    if (!c.enabled()) {
+        // The usual greyed look: grey text over a white shadow.
+        p.setPen(Qt::white);
+        p.drawText(text.translated(1, 1), flags, caption);
+        p.setPen(QColor(128, 128, 128));
+    } else {
+        p.setPen(toQColor(c.foreColour()));
+    }
+    p.drawText(text, flags, caption);
+}
+
+void paintLine(QPainter& p, const Control& c) {
+    QPen pen(toQColor(c.foreColour()), c.borderWidth(), c.dashed() ? Qt::DashLine : Qt::SolidLine,
+             Qt::RoundCap);
+    p.setPen(pen);
+    p.drawLine(QPointF(toPixels(c.x1()), toPixels(c.y1())),
+               QPointF(toPixels(c.x2()), toPixels(c.y2())));
+}
+
+void paintCircle(QPainter& p, const Control& c) {
+    p.setPen(QPen(toQColor(c.foreColour()), c.borderWidth()));
+    p.setBrush(toQColor(c.backColour()));
+    const QRectF r = pixelRect(c);
+    const double side = std::min(r.width(), r.height());
+    p.drawEllipse(QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side));
+}
+
+void paintImage(QPainter& p, const Control& c) {
+    if (const QImage* image = imageOf(c.picture())) p.drawImage(pixelRect(c).topLeft(), *image);
+}
+
+}  // namespace
+
+void paintWindowless(QPainter& painter, const Screen& screen, const Control* container) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const auto& owned : screen.controls()) {
+        const Control& c = *owned;
+        if (c.container() != container || !c.visible() || isWindowed(c.kind())) continue;
+        painter.save();
+        switch (c.kind()) {
+            case ControlKind::Label: paintLabel(painter, c); break;
+            case ControlKind::Line: paintLine(painter, c); break;
+            case ControlKind::Circle: paintCircle(painter, c); break;
+            case ControlKind::Image: paintImage(painter, c); break;
+            default: break;
+        }
+        painter.restore();
+    }
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,12 @@
+#pragma once
+#include <QPainter>
+
+#include "ui/screen.h"
+
+namespace ui::qt {
+
+// Draws the labels, lines, circles and images that `container` holds (the screen when null),
+// back to front. Windowed controls are widgets and draw themselves.
+void paintWindowless(QPainter& painter, const Screen& screen, const Control* container);
+
+}  // namespace ui::qt

@@ -1,0 +1,157 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "ui/qt/convert.h"
+#include "ui/qt/qt_picture.h"
+
+#ifndef QUILLON_DATA_DIR
+#define QUILLON_DATA_DIR "/usr/local/share/quillon"
+#endif
+
+namespace ui::qt {
+
+namespace {
+
+class QtTimerSource : public TimerSource {
+public:
+    explicit QtTimerSource(std::function<void()> tick) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(tick));
+    }
+    void start(int intervalMs) override {
+        if (!timer_.isActive() || timer_.interval() != intervalMs) timer_.start(intervalMs);
+    }
+    void stop() override { timer_.stop(); }
+
+private:
+    QTimer timer_;
+};
+
+// A whole JPEG: its start marker, and its end marker among the last bytes.
+bool isCompleteJpeg(const QByteArray& data) {
+    if (data.size() < 4 || static_cast<unsigned char>(data[0]) != 0xFF ||
+        static_cast<unsigned char>(data[1]) != 0xD8)
+        return false;
+    const qsizetype tail = std::max<qsizetype>(0, data.size() - 32);
+    return data.lastIndexOf(QByteArray("\xFF\xD9", 2)) >= tail;
+}
+
+constexpr int largestPictureSide = 8192;
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    for (auto& [screen, window] : windows_) delete window.data();
+}
+
+Size QtPlatform::displaySize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {12000, 9000};
+    const QSize px = screen->geometry().size();
+    return {toTwips(px.width()), toTwips(px.height())};
+}
+
+Size QtPlatform::frameMargins() const { return margins_; }
+
+void QtPlatform::noteFrameMargins(QSize margins) {
+    if (margins.width() > 0 || margins.height() > 0)
+        margins_ = {toTwips(margins.width()), toTwips(margins.height())};
+}
+
+void QtPlatform::setBusyPointer(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+std::vector<std::filesystem::path> QtPlatform::pictureFolders() const {
+    return {QDir::currentPath().toStdString(),
+            QCoreApplication::applicationDirPath().toStdString(), QUILLON_DATA_DIR};
+}
+
+Picture QtPlatform::decodePicture(const std::filesystem::path& file) {
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.open(QIODevice::ReadOnly) || in.size() > 64 * 1024 * 1024) return nullptr;
+    const QByteArray data = in.readAll();
+    if (!isCompleteJpeg(data)) return nullptr;
+    QImageReader reader(QString::fromStdString(file.string()), "jpeg");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > largestPictureSide ||
+        size.height() > largestPictureSide)
+        return nullptr;
+    QImage image = reader.read();
+    if (image.isNull()) return nullptr;
+    return std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32));
+}
+
+std::uint64_t QtPlatform::clockMillis() {
+    return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+std::unique_ptr<TimerSource> QtPlatform::makeTimer(std::function<void()> tick) {
+    return std::make_unique<QtTimerSource>(std::move(tick));
+}
+
+bool QtPlatform::openUrl(const std::string& address) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void QtPlatform::end() { QCoreApplication::exit(0); }
+
+ScreenWindow* QtPlatform::windowOf(const Screen& screen) const {
+    auto it = windows_.find(&screen);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+void QtPlatform::showWindow(Screen& screen) {
+    ScreenWindow* window = windowOf(screen);
+    if (!window) {
+        window = new ScreenWindow(*this, screen);
+        windows_[&screen] = window;
+    }
+    window->sync();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtPlatform::destroyWindow(Screen& screen) {
+    auto it = windows_.find(&screen);
+    if (it == windows_.end()) return;
+    if (ScreenWindow* window = it->second.data()) {
+        window->detach();
+        window->hide();
+        // The window may be the one whose event is being handled.
+        window->deleteLater();
+    }
+    windows_.erase(it);
+}
+
+void QtPlatform::makeTopmost(Screen& screen) {
+    screen.setTopmost(true);
+    if (ScreenWindow* window = windowOf(screen)) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        if (screen.shown()) window->show();
+    }
+}
+
+void QtPlatform::refresh() {
+    for (auto& [screen, window] : windows_)
+        if (window) window->sync();
+}
+
+}  // namespace ui::qt

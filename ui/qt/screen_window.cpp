@@ -1,0 +1,231 @@
+#include "ui/qt/screen_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "ui/qt/button_widget.h"
+#include "ui/qt/container_widget.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/painting.h"
+#include "ui/qt/qt_picture.h"
+#include "ui/qt/qt_platform.h"
+
+namespace ui::qt {
+
+namespace {
+
+Qt::WindowFlags flagsFor(const Screen& s) {
+    Qt::WindowFlags f = Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
+    if (!s.windowButtons()) f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (s.topmost()) f |= Qt::WindowStaysOnTopHint;
+    return f;
+}
+
+int buttonsOf(Qt::MouseButtons b) {
+    int mask = NoButton;
+    if (b & Qt::LeftButton) mask |= LeftButton;
+    if (b & Qt::RightButton) mask |= RightButton;
+    if (b & Qt::MiddleButton) mask |= MiddleButton;
+    return mask;
+}
+
+int shiftOf(Qt::KeyboardModifiers m) {
+    int mask = NoShift;
+    if (m & Qt::ShiftModifier) mask |= ShiftKey;
+    if (m & Qt::ControlModifier) mask |= CtrlKey;
+    if (m & Qt::AltModifier) mask |= AltKey;
+    return mask;
+}
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
+    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    screen.surface().setListener(this);
+}
+
+ScreenWindow::~ScreenWindow() { detach(); }
+
+void ScreenWindow::detach() {
+    if (!screen_) return;
+    screen_->surface().setListener(nullptr);
+    screen_ = nullptr;
+    for (auto& [control, w] : widgets_)
+        if (auto* b = dynamic_cast<ButtonWidget*>(w.data())) b->detach();
+}
+
+QWidget* ScreenWindow::widgetFor(const Control& c) const {
+    auto it = widgets_.find(&c);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QWidget* ScreenWindow::makeWidget(Control& c) {
+    QWidget* parent = c.container() ? widgetFor(*c.container()) : this;
+    if (!parent) parent = this;
+    QWidget* w = nullptr;
+    Platform& platform = platform_;
+    switch (c.kind()) {
+        case ControlKind::Button: {
+            auto* b = new ButtonWidget(c, parent);
+            QObject::connect(b, &QAbstractButton::clicked, b,
+                             [&platform, &c] { platform.deliver([&c] { c.click(); }); });
+            w = b;
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto* r = new QRadioButton(parent);
+            QObject::connect(r, &QAbstractButton::clicked, r, [&platform, &c](bool on) {
+                if (on) platform.deliver([&c] { c.setValue(1); });
+            });
+            w = r;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* t = new QCheckBox(parent);
+            QObject::connect(t, &QAbstractButton::clicked, t, [&platform, &c](bool on) {
+                platform.deliver([&c, on] { c.setValue(on ? 1 : 0); });
+            });
+            w = t;
+            break;
+        }
+        case ControlKind::Frame:
+        case ControlKind::PictureBox: w = new ContainerWidget(*this, c, parent); break;
+        default: return nullptr;
+    }
+    widgets_[&c] = w;
+    return w;
+}
+
+void ScreenWindow::syncWidget(Control& c, QWidget* w) {
+    w->setGeometry(pixelRectRounded(c));
+    w->setEnabled(c.enabled());
+    w->setFont(toQFont(c.font()));
+    w->setToolTip(QString::fromStdString(c.toolTip()));
+    w->setFocusPolicy(c.tabStop() ? Qt::StrongFocus : Qt::NoFocus);
+    if (auto* b = dynamic_cast<QAbstractButton*>(w)) {
+        if (!dynamic_cast<ButtonWidget*>(w)) {
+            QPalette pal = b->palette();
+            pal.setColor(QPalette::Window, toQColor(c.backColour()));
+            pal.setColor(QPalette::WindowText, toQColor(c.foreColour()));
+            pal.setColor(QPalette::ButtonText, toQColor(c.foreColour()));
+            b->setPalette(pal);
+            b->setAutoFillBackground(true);
+            b->setText(QString::fromStdString(c.caption()));
+            const QSignalBlocker quiet(b);
+            b->setChecked(c.value() != 0);
+        }
+    }
+    w->setVisible(c.visible());
+    w->update();
+}
+
+void ScreenWindow::sync() {
+    if (!screen_ || screen_->revision() == syncedRevision_) return;
+    syncedRevision_ = screen_->revision();
+    setWindowTitle(QString::fromStdString(screen_->caption()));
+    if (const QImage* icon = imageOf(screen_->icon()))
+        setWindowIcon(QPixmap::fromImage(*icon));
+    else
+        setWindowIcon(QIcon());
+    const QSize client(static_cast<int>(toPixels(screen_->clientWidth())),
+                       static_cast<int>(toPixels(screen_->clientHeight())));
+    if (size() != client) {
+        setFixedSize(client);
+        if (!surface_.isNull()) freshSurface(screen_->backColour());
+    }
+    move(static_cast<int>(toPixels(screen_->left())), static_cast<int>(toPixels(screen_->top())));
+
+    std::vector<const Control*> stacking;
+    for (const auto& owned : screen_->controls()) {
+        Control& c = *owned;
+        if (!isWindowed(c.kind())) continue;
+        QWidget* w = widgetFor(c);
+        if (!w) w = makeWidget(c);
+        if (!w) continue;
+        syncWidget(c, w);
+        stacking.push_back(&c);
+    }
+    if (stacking != stacking_) {
+        for (const Control* c : stacking)
+            if (QWidget* w = widgetFor(*c)) w->raise();
+        stacking_ = std::move(stacking);
+    }
+    update();
+}
+
+void ScreenWindow::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    if (!screen_) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    p.fillRect(event->rect(), toQColor(screen_->backColour()));
+    if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
+    if (!surface_.isNull()) p.drawImage(event->rect(), surface_, event->rect());
+    paintWindowless(p, *screen_, nullptr);
+}
+
+void ScreenWindow::freshSurface(Colour background) {
+    const qreal ratio = devicePixelRatioF();
+    surface_ = QImage(size() * ratio, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
+    surface_.fill(toQColor(background));
+}
+
+void ScreenWindow::drawLine(int x1, int y1, int x2, int y2, Colour colour, int widthPx) {
+    if (surface_.isNull()) freshSurface(screen_ ? screen_->backColour() : Colour{});
+    const QPointF from(toPixels(x1), toPixels(y1));
+    const QPointF to(toPixels(x2), toPixels(y2));
+    QPainter p(&surface_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+    const int reach = widthPx / 2 + 2;
+    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach));
+}
+
+void ScreenWindow::clearSurface(Colour background) {
+    freshSurface(background);
+    update();
+}
+
+void ScreenWindow::forwardMouse(Control* container, QMouseEvent* event, MouseAction action) {
+    if (!screen_) return;
+    const QPointF at = event->position();
+    MouseEvent e;
+    e.shift = shiftOf(event->modifiers());
+    e.x = toTwips(at.x());
+    e.y = toTwips(at.y());
+    Screen* s = screen_;
+    if (action == MouseAction::Down) {
+        e.button = buttonsOf(event->button());
+        platform_.deliver([&] { s->mouseDown(container, e); });
+    } else if (action == MouseAction::Move) {
+        e.button = buttonsOf(event->buttons());
+        platform_.deliver([&] { s->mouseMove(container, e); });
+    } else {
+        e.button = buttonsOf(event->button());
+        platform_.deliver([&] { s->mouseUp(container, e); });
+    }
+}
+
+void ScreenWindow::mousePressEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Down); }
+void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Move); }
+void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Up); }
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (screen_ && platform_.eventSink()) platform_.eventSink()->closeRequested(*screen_);
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    platform_.noteFrameMargins(frameGeometry().size() - size());
+}
+
+}  // namespace ui::qt
