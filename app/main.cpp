@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/registry.h"
-#include "app/screens.h"
+#include "app/start.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/qt_platform.h"
 
@@ -12,14 +12,13 @@ namespace {
 constexpr const char* noDisplay =
     "quillon: no display to open a window on (is DISPLAY set? try xvfb-run quillon)";
 
-// The toolkit aborts when it finds no display; say so plainly and leave with status 1.
-void onToolkitMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+// While the toolkit starts it aborts when it finds no display: say so plainly, in one line,
+// and leave with status 1. Its warnings on the way there would only repeat it.
+void onStartingToolkit(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) {
         std::cerr << noDisplay << '\n';
         std::_Exit(1);
     }
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::cerr << message.toLocal8Bit().constData() << '\n';
 }
 
 bool displayNamed() {
@@ -39,13 +38,11 @@ int main(int argc, char** argv) {
         std::cerr << noDisplay << '\n';
         return 1;
     }
-    qInstallMessageHandler(onToolkitMessage);
+    qInstallMessageHandler(onStartingToolkit);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    ui::qt::registerFonts();
     ui::qt::QtPlatform platform;
     Registry registry(platform);
-    registerScreens(registry);
-    registry.deliver([&] { registry.show("Titlefrm"); });
+    startProgram(registry);
     return app.exec();
 }

@@ -19,8 +19,8 @@ inline QRectF pixelRect(const Control& c) {
 }
 inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedRect(); }
 
-// Tahoma from Wine's fonts when present; Liberation for Arial and Times New Roman.
-void registerFonts();
+// Tahoma from Wine's fonts when present, else DejaVu Sans; Liberation for Arial and
+// Times New Roman.
 QFont toQFont(const Font& font);
 
 }  // namespace ui::qt

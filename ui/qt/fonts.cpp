@@ -1,5 +1,4 @@
 #include <QFontDatabase>
-#include <QStringList>
 #include <cmath>
 
 #include "ui/qt/convert.h"
@@ -8,24 +7,26 @@ namespace ui::qt {
 
 namespace {
 
-bool tahomaRegistered = false;
+// Reading the font files costs start-up time the title screen does not need: done on first use.
+bool tahomaAvailable() {
+    static const bool available = [] {
+        bool registered = false;
+        for (const char* file :
+             {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+            if (QFontDatabase::addApplicationFont(file) >= 0) registered = true;
+        return registered || QFontDatabase::hasFamily("Tahoma");
+    }();
+    return available;
+}
 
 QString familyFor(std::string_view name) {
-    if (name == "Tahoma") return tahomaRegistered ? "Tahoma" : "DejaVu Sans";
+    if (name == "Tahoma") return tahomaAvailable() ? "Tahoma" : "DejaVu Sans";
     if (name == "Arial") return "Liberation Sans";
     if (name == "Times New Roman") return "Liberation Serif";
     return "DejaVu Sans";
 }
 
 }  // namespace
-
-void registerFonts() {
-    const QStringList tahoma = {"/usr/share/wine/fonts/tahoma.ttf",
-                                "/usr/share/wine/fonts/tahomabd.ttf"};
-    for (const QString& file : tahoma)
-        if (QFontDatabase::addApplicationFont(file) >= 0) tahomaRegistered = true;
-    if (!tahomaRegistered) tahomaRegistered = QFontDatabase::hasFamily("Tahoma");
-}
 
 QFont toQFont(const Font& font) {
     QFont f(familyFor(font.name));

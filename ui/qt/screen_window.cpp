@@ -65,8 +65,12 @@ QWidget* ScreenWindow::widgetFor(const Control& c) const {
 }
 
 QWidget* ScreenWindow::makeWidget(Control& c) {
-    QWidget* parent = c.container() ? widgetFor(*c.container()) : this;
-    if (!parent) parent = this;
+    // A container may come later in the drawing order than what it holds.
+    QWidget* parent = this;
+    if (Control* holder = c.container()) {
+        parent = widgetFor(*holder);
+        if (!parent) parent = makeWidget(*holder);
+    }
     QWidget* w = nullptr;
     Platform& platform = platform_;
     switch (c.kind()) {
@@ -166,7 +170,12 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
     }
     p.fillRect(event->rect(), toQColor(screen_->backColour()));
     if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
-    if (!surface_.isNull()) p.drawImage(event->rect(), surface_, event->rect());
+    if (!surface_.isNull()) {
+        // The source is in the image's own pixels, which the device pixel ratio multiplies.
+        const QRectF target = event->rect();
+        const qreal ratio = surface_.devicePixelRatio();
+        p.drawImage(target, surface_, QRectF(target.topLeft() * ratio, target.size() * ratio));
+    }
     paintWindowless(p, *screen_, nullptr);
 }
 
