@@ -31,6 +31,8 @@ public:
         return dynamic_cast<T&>(screen(name));
     }
     bool isLoaded(std::string_view name) const;
+    // Whether a screen of that name exists in this build at all.
+    bool has(std::string_view name) const { return factories_.contains(name); }
     void show(std::string_view name);
     void unload(std::string_view name);
     // Stops the program: every screen goes, no handler runs.

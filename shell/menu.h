@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+#include "ui/screen.h"
+
+class Registry;
+
+// A topic menu, `menu1` to `menu5` by its number: title, the column of topics (greyed but
+// for the activities this volume carries), the tabs to the other menus and the way back to
+// the introduction.
+class TopicMenu : public ui::Screen {
+public:
+    TopicMenu(Registry& registry, int number);
+    void Form_Load() override;
+    void Label2_Click(int index);
+    void Label3_Click(int index);
+    void Command1_Click();
+    void Form_MouseMove();
+    void Label1_MouseMove();
+    void Label2_MouseMove(int index);
+
+    int number() const { return number_; }
+
+private:
+    Registry& registry_;
+    int number_;
+};
+
+// "menu1" to "menu5".
+std::string menuName(int number);

@@ -1,0 +1,21 @@
+#pragma once
+#include "ui/control_design.h"
+
+namespace ui {
+class Screen;
+}
+
+// The column of six tabs that the introduction and every topic menu carry on the right:
+// "Menu 1" to "Menu 5" and the greyed "WWW Links".
+inline constexpr int tabCount = 6;
+inline constexpr int linksTab = 5;
+
+// Tab 0 as designed; the others are made from it at load.
+ui::ControlDesign firstTabDesign();
+
+// Creates tabs 1 to 5 from tab 0, one step of 750 apart with a free step above the last,
+// captions them, shows all six and greys the last.
+void buildTabs(ui::Screen& screen);
+
+// The bare screen takes the highlight box away from every tab.
+void clearTabHighlights(ui::Screen& screen);
