@@ -118,6 +118,8 @@ void ScreenWindow::syncWidget(Control& c, QWidget* w) {
             pal.setColor(QPalette::WindowText, toQColor(c.foreColour()));
             pal.setColor(QPalette::ButtonText, toQColor(c.foreColour()));
             b->setPalette(pal);
+            // A button fills with the Button role by default: the control's colour is its Window.
+            b->setBackgroundRole(QPalette::Window);
             b->setAutoFillBackground(true);
             b->setText(QString::fromStdString(c.caption()));
             const QSignalBlocker quiet(b);

@@ -1,0 +1,207 @@
+#include "hamilton/hamilton.h"
+
+#include <cstddef>
+
+#include "app/colours.h"
+#include "app/registry.h"
+#include "app/setupform.h"
+#include "hamilton/circuit_check.h"
+#include "hamilton/circuit_stored.h"
+#include "hamilton/graph_hit.h"
+#include "hamilton/graph_solids.h"
+
+namespace {
+
+using ui::Alignment;
+using ui::ControlKind;
+
+constexpr int lineCount = 31;  // Line1(0) to Line1(30); the largest solid uses 30
+constexpr ui::Colour unselected = basicColour(11);
+constexpr ui::Colour selected = basicColour(14);
+
+const ui::Font story{"Tahoma", 14.25, false};
+const ui::Font verdict{"Tahoma", 27.75, false};
+const ui::Font option{"Tahoma", 9.75, true};
+
+const ui::ScreenDesign design = {
+    .caption = "Hamiltonian Circuits",
+    .clientWidth = 11880,
+    .clientHeight = 8490,
+    .backColour = standardBlue,
+    .foreColour = yellow,
+};
+
+const ui::ControlDesign hamiltonControls[] = {
+    {.name = "Label1",
+     .caption = "The famous 19th century mathematician Tarquell invented a game called 'A Voyage "
+                "Around the World'. The game is played on a polyhedron whose vertices have each "
+                "been given the name of a city. To win the game a player must start at a city and "
+                "travel along the edges of the polyhedron to visit each of the other cities on the "
+                "polyhedron once and return to the starting city, without travelling along any "
+                "edge more than once. Such a route is called a Hamiltonian circuit.",
+     .left = 120, .top = 120, .width = 11655, .height = 2055, .font = story, .foreColour = yellow,
+     .opaque = false},
+    {.name = "Label3",
+     .caption = "Find a Hamiltonian circuit on the polyhedral graph shown here. Click the centre "
+                "of each edge to change its colour.",
+     .left = 120, .top = 4200, .width = 2775, .height = 2415, .font = story, .foreColour = yellow,
+     .opaque = false},
+    {.name = "Label4", .left = 2760, .top = 7800, .width = 6495, .height = 1095, .font = verdict,
+     .foreColour = yellow, .opaque = false, .alignment = Alignment::Centre, .visible = false},
+    {.kind = ControlKind::Frame, .name = "Frame1", .left = 9570, .top = 2265, .width = 2160,
+     .height = 2640},
+    {.kind = ControlKind::OptionButton, .name = "Option1", .caption = "Tetrahedron", .left = 150,
+     .top = 210, .width = 1900, .height = 304, .font = option, .foreColour = yellow, .value = 1,
+     .container = "Frame1"},
+    {.kind = ControlKind::OptionButton, .name = "Option2", .caption = "Cube", .left = 150,
+     .top = 671, .width = 1900, .height = 304, .font = option, .foreColour = yellow,
+     .container = "Frame1"},
+    {.kind = ControlKind::OptionButton, .name = "Option3", .caption = "Octahedron", .left = 150,
+     .top = 1132, .width = 1900, .height = 304, .font = option, .foreColour = yellow,
+     .container = "Frame1"},
+    {.kind = ControlKind::OptionButton, .name = "Option4", .caption = "Icosahedron", .left = 150,
+     .top = 1593, .width = 1900, .height = 304, .font = option, .foreColour = yellow,
+     .container = "Frame1"},
+    {.kind = ControlKind::OptionButton, .name = "Option5", .caption = "Dodecahedron", .left = 150,
+     .top = 2055, .width = 1900, .height = 304, .font = option, .foreColour = yellow,
+     .container = "Frame1"},
+    {.kind = ControlKind::Line, .name = "Line1", .index = 0, .foreColour = unselected,
+     .visible = false, .borderWidth = 8},
+    {.kind = ControlKind::Button, .name = "cmdexit"},
+    {.kind = ControlKind::Button, .name = "cmdgo"},
+    {.kind = ControlKind::Button, .name = "cmdsoln"},
+    {.kind = ControlKind::Button, .name = "Cmdcheckit"},
+    {.kind = ControlKind::Button, .name = "cmdjotter"},
+};
+
+const ui::TimerDesign hamiltonTimers[] = {{.name = "Timer2", .intervalMs = 2000, .enabled = false}};
+
+}  // namespace
+
+hamilton::hamilton(Registry& registry)
+    : ui::Screen(registry.platform(), "hamilton", design, hamiltonControls, hamiltonTimers),
+      registry_(registry) {
+    control("Option1").onClick = [this](int) { Option1_Click(); };
+    control("Option2").onClick = [this](int) { Option2_Click(); };
+    control("Option3").onClick = [this](int) { Option3_Click(); };
+    control("Option4").onClick = [this](int) { Option4_Click(); };
+    control("Option5").onClick = [this](int) { Option5_Click(); };
+    control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
+    control("Cmdcheckit").onClick = [this](int) { Cmdcheckit_Click(); };
+    control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
+    control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
+    control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
+    timer("Timer2").onTimer = [this] { Timer2_Timer(); };
+    onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
+}
+
+void hamilton::Form_Load() {
+    setupform(*this);
+    control("Frame1").setBackColour(boardBlue);
+    for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5"})
+        control(name).setBackColour(boardBlue);
+    for (int i = 1; i < lineCount; ++i) createMember("Line1", i);
+    geometry_ = hamiltonian::Geometry{};
+    solidIndex_ = hamiltonian::tetrahedron;
+    calculate();
+}
+
+void hamilton::chooseSolid(int solidIndex) {
+    geometry_ = hamiltonian::geometryFor(solidIndex);
+    solidIndex_ = solidIndex;
+    cmdgo_Click();
+}
+
+void hamilton::Option1_Click() { chooseSolid(hamiltonian::tetrahedron); }
+void hamilton::Option2_Click() { chooseSolid(hamiltonian::cube); }
+void hamilton::Option3_Click() { chooseSolid(hamiltonian::octahedron); }
+void hamilton::Option4_Click() { chooseSolid(hamiltonian::icosahedron); }
+void hamilton::Option5_Click() { chooseSolid(hamiltonian::dodecahedron); }
+
+void hamilton::hideVerdict() {
+    control("Label4").setVisible(false);
+    timer("Timer2").setEnabled(false);
+}
+
+void hamilton::cmdgo_Click() {
+    hideVerdict();
+    for (int i = 0; i < lineCount - 1; ++i) line(i).setVisible(false);
+    calculate();
+}
+
+void hamilton::calculate() {
+    for (int i = 0; i < lineCount - 1; ++i) {
+        edgeSelected_[static_cast<std::size_t>(i)] = 0;
+        line(i).setForeColour(unselected);
+    }
+    const hamiltonian::Solid& solid = hamiltonian::solidAt(solidIndex_);
+    solidName_ = solid.solidName;
+    edgeCount_ = solid.edgeCount;
+    graph_ = hamiltonian::drawSolid(solidIndex_, geometry_);
+    for (int i = 0; i < edgeCount_; ++i) {
+        const hamiltonian::Line& drawn = graph_.lines[static_cast<std::size_t>(i)];
+        ui::Control& l = line(i);
+        l.setEnds(drawn.x1, drawn.y1, drawn.x2, drawn.y2);
+        l.setVisible(true);
+    }
+    // The lines hold their ends exactly as set, so the centres of the drawn lines are the targets.
+    edgeCentres_ = hamiltonian::edgeCentres(graph_.lines);
+}
+
+void hamilton::selectLine(int i) {
+    edgeSelected_[static_cast<std::size_t>(i)] = 1;
+    line(i).setForeColour(selected);
+    bringToFront(line(i));
+}
+
+void hamilton::unselectLine(int i) {
+    edgeSelected_[static_cast<std::size_t>(i)] = 0;
+    line(i).setForeColour(unselected);
+    sendToBack(line(i));
+}
+
+void hamilton::Form_MouseDown(int, int, int x, int y) {
+    const double tolerance = hamiltonian::hitTolerance(solidName_);
+    for (int i : hamiltonian::linesUnderPoint(edgeCentres_, tolerance, x, y)) {
+        if (edgeSelected_[static_cast<std::size_t>(i)] == 0)
+            selectLine(i);
+        else
+            unselectLine(i);
+    }
+}
+
+// Two lines at every vertex is not enough: the selection must be one cycle through them all.
+void hamilton::Cmdcheckit_Click() {
+    ui::Control& label = control("Label4");
+    label.setCaption(hamiltonian::isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
+                                                                             : "Wrong, Try Again");
+    label.setVisible(true);
+    timer("Timer2").setEnabled(true);
+}
+
+void hamilton::Timer2_Timer() { hideVerdict(); }
+
+void hamilton::cmdsoln_Click() {
+    hideVerdict();
+    const hamiltonian::Solid& solid = hamiltonian::solidAt(solidIndex_);
+    registry_.random().reseedFromClock();
+    const int k = hamiltonian::solutionOffset(registry_.random().fraction(), solid.rotations);
+    const std::vector<int> circuit = hamiltonian::storedCircuit(solidIndex_, k);
+    for (int i = 0; i < edgeCount_; ++i) {
+        edgeSelected_[static_cast<std::size_t>(i)] = circuit[static_cast<std::size_t>(i)];
+        if (circuit[static_cast<std::size_t>(i)] == 0) {
+            line(i).setForeColour(unselected);
+        } else {
+            line(i).setForeColour(selected);
+            bringToFront(line(i));
+        }
+    }
+}
+
+void hamilton::cmdjotter_Click() { registry_.show("jotter"); }
+
+void hamilton::cmdexit_Click() {
+    registry_.unload("jotter");
+    registry_.show("menu1");
+    registry_.unload("hamilton");
+}

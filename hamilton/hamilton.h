@@ -1,0 +1,52 @@
+#pragma once
+#include <string_view>
+#include <vector>
+
+#include "hamilton/graph.h"
+#include "ui/screen.h"
+
+class Registry;
+
+// The Hamiltonian circuit activity: the planar graph of a chosen Platonic solid, whose edges
+// the pupil colours by clicking their centres until they make one circuit through every vertex.
+class hamilton : public ui::Screen {
+public:
+    explicit hamilton(Registry& registry);
+    void Form_Load() override;
+
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void cmdgo_Click();
+    void calculate();
+    void Form_MouseDown(int button, int shift, int x, int y);
+    void Cmdcheckit_Click();
+    void Timer2_Timer();
+    void cmdsoln_Click();
+    void cmdjotter_Click();
+    void cmdexit_Click();
+
+    int solidIndex() const { return solidIndex_; }
+    const hamiltonian::Geometry& geometry() const { return geometry_; }
+    // The solid on show as last drawn, secondRadius and thirdRadius included.
+    const hamiltonian::Graph& graph() const { return graph_; }
+    const std::vector<int>& edgeSelected() const { return edgeSelected_; }
+
+private:
+    void chooseSolid(int solidIndex);
+    ui::Control& line(int i) const { return control("Line1", i); }
+    void selectLine(int i);
+    void unselectLine(int i);
+    void hideVerdict();
+
+    Registry& registry_;
+    int solidIndex_ = 0;
+    std::string_view solidName_;
+    int edgeCount_ = 0;
+    hamiltonian::Geometry geometry_;
+    hamiltonian::Graph graph_;
+    std::vector<int> edgeSelected_ = std::vector<int>(31, 0);
+    std::vector<hamiltonian::EdgeCentre> edgeCentres_;
+};
