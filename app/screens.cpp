@@ -3,6 +3,10 @@
 #include <memory>
 
 #include "app/registry.h"
+#include "hamilton/hamilton.h"
+#include "jotter/jotter.h"
+#include "shell/intro0.h"
+#include "shell/menu.h"
 #include "shell/titlefrm.h"
 
 namespace {
@@ -16,4 +20,9 @@ Registry::Factory make() {
 
 void registerScreens(Registry& registry) {
     registry.add("Titlefrm", make<Titlefrm>());
+    registry.add("intro0", make<intro0>());
+    for (int n = 1; n <= 5; ++n)
+        registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
+    registry.add("hamilton", make<hamilton>());
+    registry.add("jotter", make<jotter>());
 }
