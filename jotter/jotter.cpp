@@ -145,7 +145,8 @@ void jotter::Command2_Click() {
 }
 
 void jotter::Command5_Click() {
-    penColour = surface().penColour();
+    // Erasing twice must not make the board colour the one Write returns to.
+    if (surface().penColour() != boardBlue) penColour = surface().penColour();
     surface().setPenColour(boardBlue);
     surface().setPenWidth(30);
 }

@@ -55,9 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         PenCase{"ClearAfterWriteKeepsColour",
                 {{"Label1", 6}, {"Command5"}, {"Command2"}, {"Command6"}}, basicColour(6), 3,
                 basicColour(6)},
-        // A second Erase stores the board colour as the colour to return to.
+        // A second Erase keeps the colour Write returns to: Write never writes invisibly.
         PenCase{"EraseTwiceThenWrite", {{"Label1", 5}, {"Command5"}, {"Command5"}, {"Command2"}},
-                boardBlue, 3, boardBlue}),
+                basicColour(5), 3, basicColour(5)},
+        PenCase{"EraseBothFramesThenWrite",
+                {{"Label11", 9}, {"Command8"}, {"Command5"}, {"Command10"}}, basicColour(9), 3,
+                basicColour(9)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

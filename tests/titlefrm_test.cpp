@@ -52,10 +52,14 @@ TEST_F(TitleScreen, MissingPictureFallsBackToTheStandardScreen) {
 
 TEST_F(TitleScreen, ExitEndsWhateverElseIsLoaded) {
     registry.show("Titlefrm");
-    registry.screen("Titlefrm").control("Command1");
+    registry.show("menu1");
+    registry.show("jotter");
+    ASSERT_TRUE(registry.isLoaded("intro0"));  // hidden: menu1 read its picture
     click("Titlefrm", "Command2");
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.windows.empty());
+    for (const char* name : {"Titlefrm", "intro0", "menu1", "jotter"})
+        EXPECT_FALSE(registry.isLoaded(name)) << name;
 }
 
 TEST(OpeningFrames, NamesHaveThreeDigits) {
