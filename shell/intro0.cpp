@@ -6,6 +6,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "shell/menu_tabs.h"
+#include "shell/toolbar.h"
 #include "ui/picture_files.h"
 
 namespace {
@@ -64,12 +65,7 @@ void intro0::Form_Load() {
         setPicture(*background);
     if (auto logo = ui::loadPicture(platform(), "Images\\logo2.jpg"))
         control("Image2").setPicture(*logo);
-    ui::Control& exit = control("Command1");
-    if (auto picture = ui::loadPicture(platform(), "Images\\exit.jpg")) exit.setPicture(*picture);
-    exit.setWidth(1785);
-    exit.setHeight(495);
-    exit.setLeft(60);
-    exit.setTop(7950);
+    placeExitButton(control("Command1"));
     buildTabs(*this);
 }
 

@@ -7,7 +7,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "shell/menu_tabs.h"
-#include "ui/picture_files.h"
+#include "shell/toolbar.h"
 
 namespace {
 
@@ -110,12 +110,7 @@ void TopicMenu::Form_Load() {
     setBackColour(boardBlue);
     // Read from the introduction itself, which loads it hidden when it is not loaded.
     setPicture(registry_.screen("intro0").picture());
-    ui::Control& exit = control("Command1");
-    if (auto picture = ui::loadPicture(platform(), "Images\\exit.jpg")) exit.setPicture(*picture);
-    exit.setWidth(1785);
-    exit.setHeight(495);
-    exit.setLeft(60);
-    exit.setTop(7950);
+    placeExitButton(control("Command1"));
 
     ui::Control& title = control("Label1");
     title.setLeft((nominalWidth - title.width()) / 2);

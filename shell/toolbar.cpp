@@ -56,3 +56,12 @@ void applyActivityToolbar(ui::Screen& screen) {
     place(check, column, soln ? &checkTop : nullptr);
     place(exit, 60, &bottomRow);
 }
+
+void placeExitButton(ui::Control& button) {
+    if (auto picture = ui::loadPicture(button.screen().platform(), "Images\\exit.jpg"))
+        button.setPicture(*picture);
+    button.setWidth(buttonWidth);
+    button.setHeight(buttonHeight);
+    button.setLeft(60);
+    button.setTop(bottomRow);
+}
