@@ -138,7 +138,9 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quiet);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A real display when there is one (run under xvfb-run), else the offscreen platform.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) return runChild(argv[1], argc, argv);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
@@ -146,6 +148,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     auto secs = [](const ChildRun& r) { return r.seconds; };
     auto kib = [](const ChildRun& r) { return static_cast<double>(r.peakKiB); };
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     if (!titleRuns.empty() && !bareRuns.empty()) {
         const double t = median(titleRuns, secs), b = median(bareRuns, secs);
         const double mt = median(titleRuns, kib), mb = median(bareRuns, kib);
