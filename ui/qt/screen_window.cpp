@@ -144,7 +144,13 @@ void ScreenWindow::sync() {
         setFixedSize(client);
         if (!surface_.isNull()) freshSurface(screen_->backColour());
     }
-    move(static_cast<int>(toPixels(screen_->left())), static_cast<int>(toPixels(screen_->top())));
+    // Only a change of the screen's own place moves the window: one the user dragged stays put.
+    const QPoint place(static_cast<int>(toPixels(screen_->left())),
+                       static_cast<int>(toPixels(screen_->top())));
+    if (place != placed_) {
+        move(place);
+        placed_ = place;
+    }
 
     std::vector<const Control*> stacking;
     for (const auto& owned : screen_->controls()) {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "ui/screen.h"
@@ -51,6 +52,7 @@ private:
     QtPlatform& platform_;
     Screen* screen_;
     std::uint64_t syncedRevision_ = ~0ULL;
+    std::optional<QPoint> placed_;
     std::map<const Control*, QPointer<QWidget>> widgets_;
     std::vector<const Control*> stacking_;
     QImage surface_;
