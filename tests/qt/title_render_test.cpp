@@ -55,6 +55,17 @@ TEST_F(TitleRender, RealClickOnExitEndsTheProgram) {
     EXPECT_FALSE(registry.isLoaded("Titlefrm"));
 }
 
+TEST_F(TitleRender, RealClickOnOkUnloadsTheScreenWhoseButtonWasClicked) {
+    registry.show("Titlefrm");
+    auto& w = window("Titlefrm");
+    QAbstractButton& ok = button(w, registry.screen("Titlefrm"), "Command1");
+    clickAt(ok, ok.rect().center());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(registry.isLoaded("Titlefrm"));
+    EXPECT_TRUE(registry.screen("intro0").shown());
+    EXPECT_EQ(platform.windowOf(registry.screen("Titlefrm")), nullptr);
+}
+
 TEST_F(TitleRender, NoWindowBoxesAndNoButtonsTakeTabFromOthers) {
     registry.show("Titlefrm");
     const Qt::WindowFlags flags = window("Titlefrm").windowFlags();
