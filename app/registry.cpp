@@ -82,6 +82,10 @@ void Registry::deliver(const std::function<void()>& handler) {
 
 void Registry::closeRequested(ui::Screen& screen) {
     if (!screen.windowButtons()) return;
+    if (screen.onCloseBox) {
+        deliver(screen.onCloseBox);
+        return;
+    }
     const std::string name = screen.name();
     deliver([&] { unload(name); });
 }

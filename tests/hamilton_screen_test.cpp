@@ -350,14 +350,20 @@ TEST_F(HamiltonScreen, JotterOpensOverTheActivity) {
     EXPECT_TRUE(shown("hamilton"));
 }
 
-TEST_F(HamiltonScreen, ExitClosesTheJotterAndReturnsToTheMenu) {
-    registry.show("menu1");
-    registry.show("hamilton");
-    click("hamilton", "cmdjotter");
-    click("hamilton", "cmdexit");
-    EXPECT_FALSE(registry.isLoaded("jotter"));
-    EXPECT_FALSE(registry.isLoaded("hamilton"));
-    EXPECT_TRUE(shown("menu1"));
+TEST_F(HamiltonScreen, ExitOrCloseBoxClosesTheJotterAndReturnsToTheMenu) {
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "exit button");
+        registry.show("menu1");
+        registry.show("hamilton");
+        click("hamilton", "cmdjotter");
+        if (closeBox)
+            registry.closeRequested(registry.screen("hamilton"));
+        else
+            click("hamilton", "cmdexit");
+        EXPECT_FALSE(registry.isLoaded("jotter"));
+        EXPECT_FALSE(registry.isLoaded("hamilton"));
+        EXPECT_TRUE(shown("menu1"));
+    }
 }
 
 TEST_F(HamiltonScreen, UnloadedWhileTheVerdictShowsNothingFires) {

@@ -62,6 +62,15 @@ TEST_F(TitleScreen, ExitEndsWhateverElseIsLoaded) {
         EXPECT_FALSE(registry.isLoaded(name)) << name;
 }
 
+TEST_F(TitleScreen, CloseBoxRequestsAreRefusedWithoutWindowButtons) {
+    registry.show("Titlefrm");
+    registry.show("jotter");
+    registry.closeRequested(registry.screen("Titlefrm"));
+    registry.closeRequested(registry.screen("jotter"));
+    EXPECT_TRUE(shown("Titlefrm"));
+    EXPECT_FALSE(registry.isLoaded("jotter"));
+}
+
 TEST(OpeningFrames, NamesHaveThreeDigits) {
     EXPECT_EQ(openingFrameFile(0), "opening\\start000.jpg");
     EXPECT_EQ(openingFrameFile(7), "opening\\start007.jpg");

@@ -79,6 +79,8 @@ public:
 
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
+    // The window's close box; without a handler the screen is simply unloaded.
+    std::function<void()> onCloseBox;
 
     // Changes since the platform last drew this screen.
     std::uint64_t revision() const { return revision_; }
