@@ -94,32 +94,37 @@ TEST(Toolbar, FullColumnWithPicturesWhateverTheLetterCase) {
     for (const auto& c : screen.controls()) EXPECT_NE(c->picture(), nullptr) << c->name();
 }
 
-TEST(Toolbar, WithoutCheckTheColumnIsSolutionJotterNext) {
+// A screen with every toolbar button but one, after setupform.
+struct WithoutOne {
+    explicit WithoutOne(const char* missing) : rows(allBut(missing)) { setupform(screen); }
+    static std::vector<ui::ControlDesign> allBut(const char* missing) {
+        std::vector<ui::ControlDesign> kept;
+        for (const ui::ControlDesign& b : allButtons)
+            if (b.name != missing) kept.push_back(b);
+        return kept;
+    }
     FakePlatform platform;
-    const std::vector<ui::ControlDesign> rows{allButtons[0], allButtons[1], allButtons[2],
-                                              allButtons[4]};
+    std::vector<ui::ControlDesign> rows;
     ui::Screen screen = makeScreen(platform, rows);
-    setupform(screen);
+};
+
+TEST(Toolbar, WithoutCheckTheColumnIsSolutionJotterNext) {
+    const WithoutOne t("cmdcheckit");
+    const ui::Screen& screen = t.screen;
     expectPlaced(screen, {{"cmdsoln", 10050, 6960}, {"cmdjotter", 10050, 7455},
                           {"cmdgo", 10050, 7950}, {"cmdexit", 60, 7950}});
 }
 
 TEST(Toolbar, WithoutJotterSolutionKeepsItsTopAndCheckStacksOnIt) {
-    FakePlatform platform;
-    const std::vector<ui::ControlDesign> rows{allButtons[0], allButtons[1], allButtons[2],
-                                              allButtons[3]};
-    ui::Screen screen = makeScreen(platform, rows);
-    setupform(screen);
+    const WithoutOne t("Cmdjotter");
+    const ui::Screen& screen = t.screen;
     expectPlaced(screen, {{"cmdsoln", 10050, 33}, {"Cmdcheckit", 10050, 33 - 495},
                           {"cmdgo", 10050, 7950}});
 }
 
 TEST(Toolbar, WithoutNextJotterKeepsItsTop) {
-    FakePlatform platform;
-    const std::vector<ui::ControlDesign> rows{allButtons[0], allButtons[2], allButtons[3],
-                                              allButtons[4]};
-    ui::Screen screen = makeScreen(platform, rows);
-    setupform(screen);
+    const WithoutOne t("Cmdgo");
+    const ui::Screen& screen = t.screen;
     expectPlaced(screen, {{"cmdjotter", 10050, 55}, {"cmdsoln", 10050, 55 - 495},
                           {"Cmdcheckit", 10050, 55 - 990}, {"cmdexit", 60, 7950}});
 }
