@@ -178,6 +178,8 @@ void hamilton::Cmdcheckit_Click() {
     label.setCaption(hamiltonian::isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
                                                                              : "Wrong, Try Again");
     label.setVisible(true);
+    // A verdict shows for its full time, also when it replaces one still on view.
+    timer("Timer2").setEnabled(false);
     timer("Timer2").setEnabled(true);
 }
 

@@ -289,6 +289,17 @@ TEST_F(HamiltonScreen, VerdictGoesAfterTwoSecondsOnce) {
     EXPECT_TRUE(verdictShown());
 }
 
+// The pupil who mends a wrong answer at once must see the new verdict for its whole time.
+TEST_F(HamiltonScreen, CheckWhileVerdictShowsRestartsItsTwoSeconds) {
+    click("hamilton", "Cmdcheckit");
+    platform.advance(1500);
+    click("hamilton", "Cmdcheckit");
+    platform.advance(1999);
+    EXPECT_TRUE(verdictShown());
+    platform.advance(1);
+    EXPECT_FALSE(verdictShown());
+}
+
 TEST_F(HamiltonScreen, SecondCheckReplacesTheText) {
     click("hamilton", "Cmdcheckit");
     click("hamilton", "cmdsoln");

@@ -43,7 +43,8 @@ public:
     virtual std::vector<std::filesystem::path> pictureFolders() const = 0;
     virtual Picture decodePicture(const std::filesystem::path& file) = 0;
 
-    virtual std::uint64_t clockMillis() = 0;
+    // The clock at its finest resolution, for seeding: two calls a moment apart differ.
+    virtual std::uint64_t clockTicks() = 0;
     virtual std::unique_ptr<TimerSource> makeTimer(std::function<void()> tick) = 0;
 
     // True when the address was handed on.

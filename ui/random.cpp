@@ -4,7 +4,7 @@
 
 namespace ui {
 
-void Random::reseedFromClock() { seed(platform_.clockMillis()); }
+void Random::reseedFromClock() { seed(platform_.clockTicks()); }
 
 double Random::fraction() {
     // splitmix64: well mixed even from neighbouring clock seeds.

@@ -57,6 +57,15 @@ TEST_F(HamiltonRender, OptionButtonsStandOnTheBoardBlue) {
     }
 }
 
+// A short caption leaves most of the row blank: a click there still chooses the solid.
+TEST_F(HamiltonRender, OptionRowTakesAClickBesideItsCaption) {
+    QWidget* cube = window("hamilton").widgetFor(screen().control("Option2"));
+    ASSERT_NE(cube, nullptr);
+    clickAt(*cube, QPoint(cube->width() - 4, cube->height() / 2));
+    EXPECT_EQ(screen().solidIndex(), 1);
+    EXPECT_EQ(screen().control("Option2").value(), 1);
+}
+
 // Lines 3 and 4 meet at the centre vertex (400, 360); just below it both cover the same pixels,
 // and line 4, made later, would hide line 3 unless the chosen line comes to the front.
 TEST_F(HamiltonRender, ChosenLineShowsOverTheLineItMeets) {

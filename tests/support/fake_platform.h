@@ -21,7 +21,7 @@ public:
     void setBusyPointer(bool busy) override { busyChanges.push_back(busy); }
     std::vector<std::filesystem::path> pictureFolders() const override { return folders; }
     ui::Picture decodePicture(const std::filesystem::path& file) override;
-    std::uint64_t clockMillis() override { return now; }
+    std::uint64_t clockTicks() override { return now; }
     std::unique_ptr<ui::TimerSource> makeTimer(std::function<void()> tick) override;
     bool openUrl(const std::string& address) override;
     void end() override { ended = true; }

@@ -1,7 +1,8 @@
 #include "ui/qt/qt_platform.h"
 
+#include <chrono>
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -98,8 +99,9 @@ Picture QtPlatform::decodePicture(const std::filesystem::path& file) {
     return std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32));
 }
 
-std::uint64_t QtPlatform::clockMillis() {
-    return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+std::uint64_t QtPlatform::clockTicks() {
+    return static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 std::unique_ptr<TimerSource> QtPlatform::makeTimer(std::function<void()> tick) {

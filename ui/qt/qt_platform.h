@@ -20,7 +20,7 @@ public:
     void setBusyPointer(bool busy) override;
     std::vector<std::filesystem::path> pictureFolders() const override;
     Picture decodePicture(const std::filesystem::path& file) override;
-    std::uint64_t clockMillis() override;
+    std::uint64_t clockTicks() override;
     std::unique_ptr<TimerSource> makeTimer(std::function<void()> tick) override;
     bool openUrl(const std::string& address) override;
     void end() override;

@@ -1,12 +1,11 @@
 #include "ui/qt/screen_window.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRadioButton>
 
 #include "ui/qt/button_widget.h"
+#include "ui/qt/choice_widgets.h"
 #include "ui/qt/container_widget.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/painting.h"
@@ -82,7 +81,7 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
             break;
         }
         case ControlKind::OptionButton: {
-            auto* r = new QRadioButton(parent);
+            auto* r = new OptionWidget(parent);
             QObject::connect(r, &QAbstractButton::clicked, r, [&platform, &c](bool on) {
                 if (on) platform.deliver([&c] { c.setValue(1); });
             });
@@ -90,7 +89,7 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
             break;
         }
         case ControlKind::CheckBox: {
-            auto* t = new QCheckBox(parent);
+            auto* t = new TickWidget(parent);
             QObject::connect(t, &QAbstractButton::clicked, t, [&platform, &c](bool on) {
                 platform.deliver([&c, on] { c.setValue(on ? 1 : 0); });
             });
