@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/colours.h"
-#include "shell/toolbar.h"
+#include "app/toolbar.h"
 #include "ui/screen.h"
 
 void setupform(ui::Screen& screen) {

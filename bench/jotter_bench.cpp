@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "ui/qt/qt_platform.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "app/screens.h"
-#include "app/start.h"
+#include "program/screens.h"
+#include "program/start.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/qt_platform.h"
 

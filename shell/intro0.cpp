@@ -6,7 +6,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "shell/menu_tabs.h"
-#include "shell/toolbar.h"
+#include "app/toolbar.h"
 #include "ui/picture_files.h"
 
 namespace {

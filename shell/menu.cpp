@@ -7,7 +7,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "shell/menu_tabs.h"
-#include "shell/toolbar.h"
+#include "app/toolbar.h"
 
 namespace {
 

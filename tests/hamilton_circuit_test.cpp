@@ -3,6 +3,7 @@
 #include "hamilton/graph.h"
 #include "hamilton/graph_solids.h"
 
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,6 +73,8 @@ struct StoredRow {
     std::vector<int> removed;
     int circuitLength;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const StoredRow& r, std::ostream* os) { *os << nameOf(r.solid) << "_k" << r.k; }
 
 class HamiltonStoredCircuitTest : public testing::TestWithParam<StoredRow> {};
 
@@ -151,6 +154,7 @@ struct WrongRow {
     std::vector<int> lines;
     bool everyVertexMeetsTwo;  // true where only the single-cycle test can reject it
 };
+void PrintTo(const WrongRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonWrongSelectionTest : public testing::TestWithParam<WrongRow> {};
 
@@ -184,6 +188,7 @@ struct OffsetRow {
     int rotations;
     int solutionOffset;
 };
+void PrintTo(const OffsetRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonSolutionOffsetTest : public testing::TestWithParam<OffsetRow> {};
 

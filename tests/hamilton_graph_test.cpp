@@ -1,6 +1,7 @@
 #include "hamilton/graph.h"
 #include "hamilton/graph_solids.h"
 
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +22,8 @@ struct VertexRow {
     double x;
     double y;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const VertexRow& r, std::ostream* os) { *os << nameOf(r.solid) << "_vertex" << r.vertex; }
 
 const std::vector<VertexRow> vertexTable{
     {tetrahedron, 0, 3272, 6975},
@@ -100,6 +103,7 @@ struct LineRow {
     double centreX;
     double centreY;
 };
+void PrintTo(const LineRow& r, std::ostream* os) { *os << nameOf(r.solid) << "_line" << r.line; }
 
 const std::vector<LineRow> lineTable{
     {tetrahedron, 0, 0, 1, 5999.5, 6975},
@@ -232,6 +236,7 @@ struct SolidRow {
     double secondRadius;
     double thirdRadius;
 };
+void PrintTo(const SolidRow& r, std::ostream* os) { *os << nameOf(r.solid); }
 
 class HamiltonSolidTest : public testing::TestWithParam<SolidRow> {};
 

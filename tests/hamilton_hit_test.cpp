@@ -2,6 +2,7 @@
 #include "hamilton/graph_hit.h"
 #include "hamilton/graph_solids.h"
 
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,6 +36,8 @@ struct BoxEdgeRow {
     double dy;
     bool hit;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const BoxEdgeRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonHitBoxEdgeTest : public testing::TestWithParam<BoxEdgeRow> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -75,6 +76,8 @@ struct DrawRow {
     double centreY;
     double outerRadius;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const DrawRow& r, std::ostream* os) { *os << nameOf(r.solid); }
 
 class HamiltonDrawTest : public HamiltonScreen, public testing::WithParamInterface<DrawRow> {};
 
@@ -138,6 +141,7 @@ struct SolutionRow {
     std::uint64_t clock;
     std::set<int> removed;
 };
+void PrintTo(const SolutionRow& r, std::ostream* os) { *os << nameOf(r.solid) << "_k" << r.k; }
 
 class HamiltonSolutionTest : public HamiltonScreen,
                              public testing::WithParamInterface<SolutionRow> {};
@@ -201,6 +205,7 @@ struct ClickRow {
     std::vector<std::pair<double, double>> offsets;
     std::set<int> chosen;
 };
+void PrintTo(const ClickRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonClickTest : public HamiltonScreen, public testing::WithParamInterface<ClickRow> {};
 
@@ -251,6 +256,7 @@ struct CheckRow {
     std::vector<int> picked;
     std::string verdict;
 };
+void PrintTo(const CheckRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonCheckTest : public HamiltonScreen, public testing::WithParamInterface<CheckRow> {};
 
@@ -321,6 +327,7 @@ std::string dismissName(Dismiss d) {
     }
     return "anotherSolid";
 }
+void PrintTo(Dismiss d, std::ostream* os) { *os << dismissName(d); }
 
 class HamiltonDismissTest : public HamiltonScreen, public testing::WithParamInterface<Dismiss> {};
 

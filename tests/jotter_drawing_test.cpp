@@ -1,3 +1,4 @@
+#include <ostream>
 #include <vector>
 
 #include "app/colours.h"
@@ -49,6 +50,8 @@ struct DragCase {
     int held;
     bool draws;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const DragCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterDrag : public JotterTest, public ::testing::WithParamInterface<DragCase> {};
 
@@ -92,9 +95,18 @@ TEST_P(JotterPress, AnyButtonMovesTheCurrentPointWithoutDrawing) {
     EXPECT_EQ(drawn.segments, (std::vector<Segment>{{6000, 2000, 6300, 2100, yellow, 3}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, JotterPress,
-                         ::testing::Values(ui::LeftButton, ui::RightButton, ui::MiddleButton,
-                                           ui::LeftButton | ui::RightButton));
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, JotterPress,
+    ::testing::Values(ui::LeftButton, ui::RightButton, ui::MiddleButton,
+                      ui::LeftButton | ui::RightButton),
+    [](const auto& info) {
+        switch (info.param) {
+            case ui::LeftButton: return std::string("Left");
+            case ui::RightButton: return std::string("Right");
+            case ui::MiddleButton: return std::string("Middle");
+        }
+        return std::string("LeftAndRight");
+    });
 
 TEST_F(JotterTest, ErasingDrawsAWideBoardColouredLine) {
     click("jotter", "Label1", 12);
@@ -125,6 +137,7 @@ struct ClearCase {
     int outerHeight;
     bool portrait;
 };
+void PrintTo(const ClearCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterClear : public JotterTest, public ::testing::WithParamInterface<ClearCase> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct SwatchCase {
     int top;
     std::string frame;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const SwatchCase& r, std::ostream* os) { *os << r.name << "_" << r.index; }
 
 std::vector<SwatchCase> swatchTable() {
     std::vector<SwatchCase> rows;
@@ -62,6 +65,7 @@ struct ExitCase {
     const char* button;
     const char* flipFirst;  // null to stay in landscape
 };
+void PrintTo(const ExitCase& r, std::ostream* os) { *os << r.button; }
 
 class JotterExit : public AppTest, public ::testing::WithParamInterface<ExitCase> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <vector>
 
 #include "app/colours.h"
@@ -18,6 +19,8 @@ struct PenCase {
     int width;
     ui::Colour returnTo;  // the screen's penColour
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const PenCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterPen : public AppTest, public ::testing::WithParamInterface<PenCase> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -34,6 +35,8 @@ struct Lookup {
     const char* asked;   // how a screen writes it
     const char* found;   // expected, under the root; empty when not found
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const Lookup& r, std::ostream* os) { *os << r.name; }
 
 class PictureLookup : public PictureFiles, public ::testing::WithParamInterface<Lookup> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,6 +55,8 @@ struct Route {
     int x, y;
     const char* reaches;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const Route& r, std::ostream* os) { *os << r.name; }
 
 class PointerRoute : public ScreenInput, public ::testing::WithParamInterface<Route> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,6 +20,8 @@ struct DisplayCase {
     int widthPx, heightPx;
     int left, top;
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const DisplayCase& r, std::ostream* os) { *os << r.name; }
 
 class SetupformOnDisplay : public ::testing::TestWithParam<DisplayCase> {};
 

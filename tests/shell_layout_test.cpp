@@ -124,7 +124,8 @@ TEST_P(ScreenFrame, StandardScreenWithExitButton) {
     EXPECT_TRUE(exit.caption().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, ScreenFrame, ::testing::ValuesIn(tabbedScreens));
+INSTANTIATE_TEST_SUITE_P(Shell, ScreenFrame, ::testing::ValuesIn(tabbedScreens),
+                         [](const auto& info) { return std::string(info.param); });
 
 using MenuParts = AppTest;
 

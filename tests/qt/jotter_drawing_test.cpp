@@ -1,3 +1,4 @@
+#include <ostream>
 #include <vector>
 
 #include "app/colours.h"
@@ -70,6 +71,8 @@ struct WipeCase {
     QSize client;
     QPoint farCorner;  // of the new shape's drawing area
 };
+// Rows print as their names, so failures and ctest's list read as words.
+void PrintTo(const WipeCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterWipe : public JotterDrawing, public ::testing::WithParamInterface<WipeCase> {};
 

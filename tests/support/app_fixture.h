@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/registry.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "support/fake_platform.h"
 
 // The whole program on a fake platform. Handlers are driven the way the platform would:

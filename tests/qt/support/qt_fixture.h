@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/registry.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/twips.h"
 

@@ -1,7 +1,7 @@
-#include "app/start.h"
+#include "program/start.h"
 
 #include "app/registry.h"
-#include "app/screens.h"
+#include "program/screens.h"
 
 void startProgram(Registry& registry) {
     registerScreens(registry);

@@ -1,4 +1,4 @@
-#include "app/screens.h"
+#include "program/screens.h"
 
 #include <memory>
 

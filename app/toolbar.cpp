@@ -1,4 +1,4 @@
-#include "shell/toolbar.h"
+#include "app/toolbar.h"
 
 #include "ui/picture_files.h"
 #include "ui/screen.h"

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/registry.h"
-#include "app/start.h"
+#include "program/start.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/qt_platform.h"
 
