@@ -90,4 +90,9 @@ void Registry::closeRequested(ui::Screen& screen) {
     deliver([&] { unload(name); });
 }
 
+void Registry::nextRequested(ui::Screen& screen) {
+    ui::Control* next = screen.findIgnoringCase("cmdgo");
+    if (next && next->visible() && next->enabled()) deliver([next] { next->click(); });
+}
+
 void Registry::collect() { unloaded_.clear(); }

@@ -44,6 +44,7 @@ public:
 
     void deliver(const std::function<void()>& handler) override;
     void closeRequested(ui::Screen& screen) override;
+    void nextRequested(ui::Screen& screen) override;
 
 private:
     void collect();

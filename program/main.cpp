@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "app/registry.h"
+#include "program/display_choice.h"
 #include "program/start.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/qt_platform.h"
@@ -21,23 +23,17 @@ void onStartingToolkit(QtMsgType type, const QMessageLogContext&, const QString&
     }
 }
 
-bool displayNamed() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform && std::string_view(platform) != "xcb") return true;
-    auto set = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v && *v;
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!displayNamed()) {
+    const DisplayEnvironment env{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                 std::getenv("WAYLAND_DISPLAY")};
+    if (!hasDisplay(env)) {
         std::cerr << noDisplay << '\n';
         return 1;
     }
+    if (const std::string platform = chosenQtPlatform(env); !platform.empty())
+        setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
     qInstallMessageHandler(onStartingToolkit);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);

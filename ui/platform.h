@@ -26,6 +26,8 @@ public:
     virtual void deliver(const std::function<void()>& handler) = 0;
     // The window system asked to close a screen's window.
     virtual void closeRequested(Screen& screen) = 0;
+    // A presenter's clicker asked for the next question (Page Down or Right).
+    virtual void nextRequested(Screen& screen) = 0;
 };
 
 // Everything the screens need from the machine, so screen code never meets the toolkit.

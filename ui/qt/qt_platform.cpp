@@ -15,10 +15,6 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/qt_picture.h"
 
-#ifndef QUILLON_DATA_DIR
-#define QUILLON_DATA_DIR "/usr/local/share/quillon"
-#endif
-
 namespace ui::qt {
 
 namespace {
@@ -79,9 +75,10 @@ void QtPlatform::setBusyPointer(bool busy) {
         QGuiApplication::restoreOverrideCursor();
 }
 
+// An installed or unpacked program keeps its pictures in ../share/quillon beside bin/.
 std::vector<std::filesystem::path> QtPlatform::pictureFolders() const {
-    return {QDir::currentPath().toStdString(),
-            QCoreApplication::applicationDirPath().toStdString(), QUILLON_DATA_DIR};
+    const std::filesystem::path own = QCoreApplication::applicationDirPath().toStdString();
+    return {QDir::currentPath().toStdString(), own, own.parent_path() / "share" / "quillon"};
 }
 
 Picture QtPlatform::decodePicture(const std::filesystem::path& file) {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "ui/qt/button_widget.h"
 #include "ui/qt/choice_widgets.h"
@@ -46,6 +47,18 @@ ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     screen.surface().setListener(this);
+    bindPresenterKeys();
+}
+
+// A presenter's clicker sends Page Down or Right for forward: the activity's next button.
+// Its back keys are bound to nothing; the program stays mouse-first.
+void ScreenWindow::bindPresenterKeys() {
+    for (QKeySequence key : {QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::Key_Right)}) {
+        auto* forward = new QShortcut(key, this);
+        QObject::connect(forward, &QShortcut::activated, this, [this] {
+            if (screen_ && platform_.eventSink()) platform_.eventSink()->nextRequested(*screen_);
+        });
+    }
 }
 
 ScreenWindow::~ScreenWindow() { detach(); }

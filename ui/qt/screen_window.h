@@ -45,6 +45,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void bindPresenterKeys();
     QWidget* makeWidget(Control& c);
     void syncWidget(Control& c, QWidget* w);
     void freshSurface(Colour background);

@@ -1,0 +1,46 @@
+#include <ostream>
+#include <string>
+
+#include "support/qt_fixture.h"
+
+namespace {
+
+// A clicker's forward keys press the activity's next button; its back keys do nothing.
+struct KeyRow {
+    const char* name;
+    Qt::Key key;
+    int nextPresses;
+};
+void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
+
+class PresenterKeys : public QtAppTest, public ::testing::WithParamInterface<KeyRow> {};
+
+TEST_P(PresenterKeys, OnAnActivityForwardIsTheNextButton) {
+    registry.deliver([&] { registry.show("hamilton"); });
+    ui::Control& next = registry.screen("hamilton").control("cmdgo");
+    int presses = 0;
+    next.onClick = [&presses](int) { ++presses; };
+    // Even with an option button focused, as after a click on it.
+    QWidget* option = window("hamilton").widgetFor(registry.screen("hamilton").control("Option3"));
+    ASSERT_NE(option, nullptr);
+    QApplication::setActiveWindow(&window("hamilton"));
+    option->setFocus();
+    QTest::keyClick(option, GetParam().key);
+    EXPECT_EQ(presses, GetParam().nextPresses);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, PresenterKeys,
+                         ::testing::Values(KeyRow{"PageDown", Qt::Key_PageDown, 1},
+                                           KeyRow{"Right", Qt::Key_Right, 1},
+                                           KeyRow{"PageUp", Qt::Key_PageUp, 0},
+                                           KeyRow{"Left", Qt::Key_Left, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QtAppTest, ForwardKeyOnAMenuDoesNothing) {
+    registry.deliver([&] { registry.show("menu1"); });
+    QTest::keyClick(&window("menu1"), Qt::Key_PageDown);
+    EXPECT_TRUE(registry.isLoaded("menu1"));
+    EXPECT_FALSE(registry.isLoaded("hamilton"));
+}
+
+}  // namespace
