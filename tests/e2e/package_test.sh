@@ -21,16 +21,11 @@ for d in libqt6widgets6 fonts-wine fonts-liberation; do
   grep -q "$d" <<<"$depends" || { echo "the package does not depend on $d"; exit 1; }
 done
 dpkg-deb -x "$deb" "$scratch/root"
+export WAIT_FOR_WINDOW=$(cd "$(dirname "$0")" && pwd)/wait_for_window.sh
 export PROGRAM=$scratch/root/usr/bin/quillon PICTURE=$scratch/root/usr/share/quillon/opening/start000.jpg
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cd / && "$PROGRAM" 2>"$PROGRAM.err" & pid=$!
-  win=""
-  for _ in $(seq 300); do
-    win=$(xdotool search --onlyvisible --classname quillon 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  [ -n "$win" ] || { echo "no window appeared"; kill $pid; exit 1; }
+  win=$("$WAIT_FOR_WINDOW") || { echo "no window appeared"; kill $pid; exit 1; }
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$win")"
   # The title picture fills 320 x 240 pixels from 300, 1470 twips of the client area.

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Prints the id of the program's first visible window once it is up (30 s at most), or fails.
+for _ in $(seq 300); do
+  win=$(xdotool search --onlyvisible --classname quillon 2>/dev/null | head -n 1)
+  [ -n "$win" ] && { echo "$win"; exit 0; }
+  sleep 0.1
+done
+exit 1
