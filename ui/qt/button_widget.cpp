@@ -16,12 +16,14 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     const QRect r = rect();
     p.fillRect(r, toQColor(control_->backColour()));
     if (const QImage* image = imageOf(control_->picture())) {
-        const QPoint at((r.width() - image->width()) / 2 + (isDown() ? 1 : 0),
-                        (r.height() - image->height()) / 2 + (isDown() ? 1 : 0));
-        p.drawImage(at, *image);
+        const QSizeF size = QSizeF(image->size()) * scale_;
+        const QPointF at((r.width() - size.width()) / 2 + (isDown() ? 1 : 0),
+                         (r.height() - size.height()) / 2 + (isDown() ? 1 : 0));
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(at, size), *image);
     } else {
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(toQFont(control_->font()));
+        p.setFont(toQFont(control_->font(), scale_));
         p.setPen(isEnabled() ? toQColor(control_->foreColour()) : QColor(128, 128, 128));
         p.drawText(r.translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter,
                    QString::fromStdString(control_->caption()));

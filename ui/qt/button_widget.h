@@ -10,12 +10,15 @@ class ButtonWidget : public QAbstractButton {
 public:
     ButtonWidget(const Control& control, QWidget* parent);
     void detach() { control_ = nullptr; }
+    // Projector mode draws the picture and the caption larger by this much.
+    void setScale(double scale) { scale_ = scale; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const Control* control_;
+    double scale_ = 1;
 };
 
 }  // namespace ui::qt

@@ -19,6 +19,8 @@ void ContainerWidget::paintEvent(QPaintEvent*) {
     if (!window_.screen()) return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
+    p.scale(window_.view().scale, window_.view().scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
     paintWindowless(p, *window_.screen(), &control_);
 }

@@ -21,6 +21,6 @@ inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedR
 
 // Tahoma from Wine's fonts when present, else DejaVu Sans; Liberation for Arial and
 // Times New Roman.
-QFont toQFont(const Font& font);
+QFont toQFont(const Font& font, double scale = 1);
 
 }  // namespace ui::qt

@@ -28,11 +28,11 @@ QString familyFor(std::string_view name) {
 
 }  // namespace
 
-QFont toQFont(const Font& font) {
+QFont toQFont(const Font& font, double scale) {
     QFont f(familyFor(font.name));
     f.setStyleHint(QFont::SansSerif);
     // Points at 96 pixels to the inch, whatever the display claims.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0))));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale))));
     f.setBold(font.bold);
     return f;
 }

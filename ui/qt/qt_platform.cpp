@@ -61,9 +61,12 @@ Size QtPlatform::displaySize() const {
 
 Size QtPlatform::frameMargins() const { return margins_; }
 
-void QtPlatform::noteFrameMargins(QSize margins) {
-    if (margins.width() > 0 || margins.height() > 0)
+void QtPlatform::noteFrame(QRect frame, QRect client) {
+    const QSize margins = frame.size() - client.size();
+    if (margins.width() > 0 || margins.height() > 0) {
         margins_ = {toTwips(margins.width()), toTwips(margins.height())};
+        clientOffset_ = client.topLeft() - frame.topLeft();
+    }
 }
 
 void QtPlatform::setBusyPointer(bool busy) {
@@ -146,6 +149,13 @@ void QtPlatform::makeTopmost(Screen& screen) {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         if (screen.shown()) window->show();
     }
+}
+
+void QtPlatform::setProjector(bool on) {
+    if (projector_ == on) return;
+    projector_ = on;
+    for (auto& [screen, window] : windows_)
+        if (window) window->viewChanged();
 }
 
 void QtPlatform::refresh() {

@@ -30,13 +30,21 @@ public:
     void refresh() override;
 
     ScreenWindow* windowOf(const Screen& screen) const;
-    // What the window system says a frame adds to the client area, in pixels.
-    void noteFrameMargins(QSize margins);
+    // What the window system says a frame adds to the client area, in pixels, and where the
+    // client area starts within it.
+    void noteFrame(QRect frame, QRect client);
+    QPoint clientOffset() const { return clientOffset_; }
+
+    // Projector mode: every screen fills the display, until it is left.
+    bool projector() const { return projector_; }
+    void setProjector(bool on);
 
 private:
     std::map<const Screen*, QPointer<ScreenWindow>> windows_;
     Size margins_{120, 510};
+    QPoint clientOffset_;
     bool busy_ = false;
+    bool projector_ = false;
 };
 
 }  // namespace ui::qt

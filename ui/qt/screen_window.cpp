@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QShortcut>
 
 #include "ui/qt/button_widget.h"
@@ -32,6 +33,9 @@ int buttonsOf(Qt::MouseButtons b) {
     return mask;
 }
 
+// Whole pixels, as a window has them: a part pixel is dropped.
+QSize whole(QSizeF s) { return {static_cast<int>(s.width()), static_cast<int>(s.height())}; }
+
 int shiftOf(Qt::KeyboardModifiers m) {
     int mask = NoShift;
     if (m & Qt::ShiftModifier) mask |= ShiftKey;
@@ -48,6 +52,17 @@ ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
     setMouseTracking(true);
     screen.surface().setListener(this);
     bindPresenterKeys();
+    bindProjectorKeys();
+}
+
+// F11 puts the screen on view, and every one after it, over the whole display; F11 again or
+// Escape brings the design size back.
+void ScreenWindow::bindProjectorKeys() {
+    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    QObject::connect(toggle, &QShortcut::activated, this,
+                     [this] { platform_.setProjector(!platform_.projector()); });
+    auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    QObject::connect(leave, &QShortcut::activated, this, [this] { platform_.setProjector(false); });
 }
 
 // A presenter's clicker sends Page Down or Right for forward: the activity's next button.
@@ -118,9 +133,15 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
 }
 
 void ScreenWindow::syncWidget(Control& c, QWidget* w) {
-    w->setGeometry(pixelRectRounded(c));
+    // Inside a frame only the scale applies; the frame itself carries the shift.
+    const QRectF design = pixelRect(c);
+    const QRectF placed = c.container() ? QRectF(design.topLeft() * view_.scale,
+                                                 design.size() * view_.scale)
+                                        : view_.toWindow(design);
+    w->setGeometry(placed.toAlignedRect());
     w->setEnabled(c.enabled());
-    w->setFont(toQFont(c.font()));
+    w->setFont(toQFont(c.font(), view_.scale));
+    if (auto* b = dynamic_cast<ButtonWidget*>(w)) b->setScale(view_.scale);
     w->setToolTip(QString::fromStdString(c.toolTip()));
     w->setFocusPolicy(c.tabStop() ? Qt::StrongFocus : Qt::NoFocus);
     if (auto* b = dynamic_cast<QAbstractButton*>(w)) {
@@ -150,19 +171,7 @@ void ScreenWindow::sync() {
         setWindowIcon(QPixmap::fromImage(*icon));
     else
         setWindowIcon(QIcon());
-    const QSize client(static_cast<int>(toPixels(screen_->clientWidth())),
-                       static_cast<int>(toPixels(screen_->clientHeight())));
-    if (size() != client) {
-        setFixedSize(client);
-        if (!surface_.isNull()) freshSurface(screen_->backColour());
-    }
-    // Only a change of the screen's own place moves the window: one the user dragged stays put.
-    const QPoint place(static_cast<int>(toPixels(screen_->left())),
-                       static_cast<int>(toPixels(screen_->top())));
-    if (place != placed_) {
-        move(place);
-        placed_ = place;
-    }
+    applyView();
 
     std::vector<const Control*> stacking;
     for (const auto& owned : screen_->controls()) {
@@ -182,6 +191,57 @@ void ScreenWindow::sync() {
     update();
 }
 
+void ScreenWindow::viewChanged() {
+    syncedRevision_ = ~0ULL;
+    placed_.reset();
+    sync();
+}
+
+// The design size and place; in projector mode the whole display, or for the floating Jotter
+// a larger board where it stands.
+void ScreenWindow::applyView() {
+    const QSizeF design(toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight()));
+    const QRect display = QWidget::screen() ? QWidget::screen()->geometry() : QRect();
+    const bool fillDisplay = platform_.projector() && !screen_->topmost();
+    View view;
+    if (fillDisplay)
+        view = projectorView(display.size(), design);
+    else if (platform_.projector())
+        view = boardView(display.size(), design);
+    if (fillDisplay) {
+        // Full screen for a window manager, and the display's rectangle where there is none.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        setGeometry(display);
+        placed_.reset();
+    } else {
+        const bool wasFullScreen = isFullScreen();
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(whole(design * view.scale));
+        // Only a change of the screen's own place moves the window: one the user dragged stays.
+        const QPoint place(static_cast<int>(toPixels(screen_->left())),
+                           static_cast<int>(toPixels(screen_->top())));
+        if (place != placed_) {
+            // Leaving full screen the frame is not back yet, so place the client area itself.
+            if (wasFullScreen)
+                setGeometry(QRect(place + platform_.clientOffset(), size()));
+            else
+                move(place);
+            placed_ = place;
+        }
+    }
+    if (view != view_ || (!surface_.isNull() && surface_.size() != surfaceSize())) {
+        view_ = view;
+        if (!surface_.isNull()) freshSurface(screen_->backColour());
+    }
+}
+
+QSize ScreenWindow::surfaceSize() const {
+    const QSizeF design(toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight()));
+    return whole(design * view_.scale * devicePixelRatioF());
+}
+
 void ScreenWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (!screen_) {
@@ -189,33 +249,39 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         return;
     }
     p.fillRect(event->rect(), toQColor(screen_->backColour()));
-    if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
     if (!surface_.isNull()) {
         // The source is in the image's own pixels, which the device pixel ratio multiplies.
-        const QRectF target = event->rect();
+        const QRectF target = QRectF(event->rect()).intersected(
+            QRectF(view_.offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
         const qreal ratio = surface_.devicePixelRatio();
-        p.drawImage(target, surface_, QRectF(target.topLeft() * ratio, target.size() * ratio));
+        p.drawImage(target, surface_,
+                    QRectF((target.topLeft() - view_.offset) * ratio, target.size() * ratio));
     }
+    p.translate(view_.offset);
+    p.scale(view_.scale, view_.scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
     paintWindowless(p, *screen_, nullptr);
 }
 
 void ScreenWindow::freshSurface(Colour background) {
-    const qreal ratio = devicePixelRatioF();
-    surface_ = QImage(size() * ratio, QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(ratio);
+    surface_ = QImage(surfaceSize(), QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(devicePixelRatioF());
     surface_.fill(toQColor(background));
 }
 
 void ScreenWindow::drawLine(int x1, int y1, int x2, int y2, Colour colour, int widthPx) {
     if (surface_.isNull()) freshSurface(screen_ ? screen_->backColour() : Colour{});
-    const QPointF from(toPixels(x1), toPixels(y1));
-    const QPointF to(toPixels(x2), toPixels(y2));
+    const double scale = view_.scale;
+    const QPointF from = QPointF(toPixels(x1), toPixels(y1)) * scale;
+    const QPointF to = QPointF(toPixels(x2), toPixels(y2)) * scale;
     QPainter p(&surface_);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(toQColor(colour), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(toQColor(colour), widthPx * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(from, to);
-    const int reach = widthPx / 2 + 2;
-    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach));
+    const int reach = static_cast<int>(widthPx * scale / 2) + 2;
+    update(QRectF(from, to).normalized().translated(view_.offset).toAlignedRect().adjusted(
+        -reach, -reach, reach, reach));
 }
 
 void ScreenWindow::clearSurface(Colour background) {
@@ -225,7 +291,7 @@ void ScreenWindow::clearSurface(Colour background) {
 
 void ScreenWindow::forwardMouse(Control* container, QMouseEvent* event, MouseAction action) {
     if (!screen_) return;
-    const QPointF at = event->position();
+    const QPointF at = container ? event->position() / view_.scale : view_.toDesign(event->position());
     MouseEvent e;
     e.shift = shiftOf(event->modifiers());
     e.x = toTwips(at.x());
@@ -254,7 +320,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 
 void ScreenWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    platform_.noteFrameMargins(frameGeometry().size() - size());
+    if (!isFullScreen()) platform_.noteFrame(frameGeometry(), geometry());
 }
 
 }  // namespace ui::qt

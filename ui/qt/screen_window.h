@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/qt/view.h"
 #include "ui/screen.h"
 #include "ui/surface.h"
 
@@ -27,6 +28,9 @@ public:
     void detach();
     // Brings every widget and the window itself up to date with the model.
     void sync();
+    // Projector mode came or went: size, place and scale everything afresh.
+    void viewChanged();
+    const View& view() const { return view_; }
 
     // Pointer input from this window or one of its frames, at the widget's own position.
     void forwardMouse(Control* container, QMouseEvent* event, MouseAction action);
@@ -46,9 +50,12 @@ protected:
 
 private:
     void bindPresenterKeys();
+    void bindProjectorKeys();
+    void applyView();
     QWidget* makeWidget(Control& c);
     void syncWidget(Control& c, QWidget* w);
     void freshSurface(Colour background);
+    QSize surfaceSize() const;
 
     QtPlatform& platform_;
     Screen* screen_;
@@ -57,6 +64,7 @@ private:
     std::map<const Control*, QPointer<QWidget>> widgets_;
     std::vector<const Control*> stacking_;
     QImage surface_;
+    View view_;
 };
 
 }  // namespace ui::qt

@@ -1,0 +1,124 @@
+#include <QScreen>
+#include <algorithm>
+
+#include "app/colours.h"
+#include "hamilton/hamilton.h"
+#include "support/qt_fixture.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/view.h"
+
+// Run on a display of 1920 x 1080 and again on one of 1024 x 768 (see tests/CMakeLists.txt).
+namespace {
+
+QSize display() { return QGuiApplication::primaryScreen()->geometry().size(); }
+
+TEST(ProjectorView, FillsOneSideOfTheDisplayAndCentresTheOther) {
+    for (QSizeF design : {QSizeF(792, 566), QSizeF(364, 438), QSizeF(661, 244)}) {
+        const ui::qt::View v = ui::qt::projectorView(QSizeF(display()), design);
+        const QRectF placed = v.toWindow(QRectF(QPointF(0, 0), design));
+        const QRectF whole(QPointF(0, 0), QSizeF(display()));
+        EXPECT_TRUE(whole.adjusted(-0.01, -0.01, 0.01, 0.01).contains(placed));
+        const bool fillsWidth = std::abs(placed.width() - whole.width()) < 0.01;
+        const bool fillsHeight = std::abs(placed.height() - whole.height()) < 0.01;
+        EXPECT_TRUE(fillsWidth || fillsHeight);
+        EXPECT_NEAR(placed.left(), whole.right() - placed.right(), 0.01);
+        EXPECT_NEAR(placed.top(), whole.bottom() - placed.bottom(), 0.01);
+        EXPECT_NEAR(placed.width() / design.width(), placed.height() / design.height(), 1e-9);
+    }
+}
+
+class ProjectorMode : public QtAppTest {
+protected:
+    ProjectorMode() {
+        registry.deliver([&] { registry.show("hamilton"); });
+        QCoreApplication::processEvents();
+        designSize = window("hamilton").size();
+        designPlace = window("hamilton").pos();
+    }
+    void key(const char* screen, Qt::Key k) {
+        QApplication::setActiveWindow(&window(screen));
+        QTest::keyClick(&window(screen), k);
+        QCoreApplication::processEvents();
+    }
+    hamilton& screen() { return registry.screenAs<hamilton>("hamilton"); }
+    // Where a twip of the design lands in the window now.
+    QPoint onWindow(double xTwips, double yTwips) {
+        return window("hamilton").view().toWindow(QPointF(xTwips, yTwips) / 15).toPoint();
+    }
+    QPoint edgeCentre(int i) {
+        const ui::Control& l = screen().control("Line1", i);
+        return onWindow((l.x1() + l.x2()) / 2, (l.y1() + l.y2()) / 2);
+    }
+
+    QSize designSize;
+    QPoint designPlace;
+};
+
+TEST_F(ProjectorMode, F11FillsTheDisplayWithMarginsInTheScreensOwnColour) {
+    key("hamilton", Qt::Key_F11);
+    ASSERT_EQ(window("hamilton").size(), display());
+    const ui::qt::View v = window("hamilton").view();
+    EXPECT_NEAR(v.scale, std::min(display().width() / 792.0, display().height() / 566.0), 1e-9);
+    const QImage image = render("hamilton");
+    const QPoint margin = v.offset.x() > v.offset.y()
+                              ? QPoint(static_cast<int>(v.offset.x() / 2), display().height() / 2)
+                              : QPoint(display().width() / 2, static_cast<int>(v.offset.y() / 2));
+    EXPECT_EQ(image.pixelColor(margin), ui::qt::toQColor(standardBlue));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(image.pixelColor(edgeCentre(i)), ui::qt::toQColor(basicColour(11))) << i;
+}
+
+TEST_F(ProjectorMode, ClickAtTheScaledCentreOfAnEdgeTogglesIt) {
+    key("hamilton", Qt::Key_F11);
+    for (int i = 0; i < 6; ++i) {
+        clickAt(window("hamilton"), edgeCentre(i));
+        EXPECT_EQ(screen().edgeSelected()[static_cast<std::size_t>(i)], 1) << i;
+    }
+    // A toolbar button is a widget placed at its scaled rectangle.
+    QWidget* next = window("hamilton").widgetFor(screen().control("cmdgo"));
+    EXPECT_LE((next->geometry().topLeft() - onWindow(10050, 7950)).manhattanLength(), 2);
+    clickAt(*next, {next->width() / 2, next->height() / 2});
+    EXPECT_EQ(screen().edgeSelected()[0], 0);
+}
+
+TEST_F(ProjectorMode, LeavingRestoresTheDesignSizeAndPlace) {
+    for (Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
+        key("hamilton", Qt::Key_F11);
+        ASSERT_EQ(window("hamilton").size(), display());
+        key("hamilton", leave);
+        EXPECT_EQ(window("hamilton").size(), designSize);
+        EXPECT_EQ(window("hamilton").pos(), designPlace);
+        EXPECT_EQ(window("hamilton").view(), ui::qt::View{});
+    }
+}
+
+TEST_F(ProjectorMode, CarriesOverToTheScreensShownNext) {
+    key("hamilton", Qt::Key_F11);
+    registry.deliver([&] { screen().control("cmdexit").click(); });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window("menu1").size(), display());
+    registry.deliver([&] { registry.show("hamilton"); });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window("hamilton").size(), display());
+}
+
+TEST_F(ProjectorMode, JotterFloatsAsALargerBoardAndDrawsWhereTheStrokeGoes) {
+    key("hamilton", Qt::Key_F11);
+    registry.deliver([&] { registry.show("jotter"); });
+    QCoreApplication::processEvents();
+    ui::qt::ScreenWindow& pad = window("jotter");
+    const double scale = pad.view().scale;
+    // Twice the design, where the display has room for that.
+    EXPECT_NEAR(scale, std::min({2.0, display().width() / 661.0, display().height() / 244.0}), 1e-9);
+    EXPECT_EQ(pad.size(), QSize(static_cast<int>(661 * scale), static_cast<int>(244 * scale)));
+    EXPECT_LT(pad.width(), display().width() + 1);
+    const QPoint from = (QPointF(50, 50) * scale).toPoint();
+    const QPoint to = (QPointF(250, 50) * scale).toPoint();
+    QTest::mousePress(&pad, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(&pad, to);
+    QTest::mouseRelease(&pad, Qt::LeftButton, Qt::NoModifier, to);
+    const QImage image = render("jotter");
+    EXPECT_EQ(image.pixelColor((from + to) / 2), QColor(255, 255, 0));
+}
+
+}  // namespace
