@@ -1,0 +1,115 @@
+// Projector mode at 1920 x 1080 against the design size, in one run on the offscreen platform:
+// a click on a Hamiltonian edge from the Qt event to the painted frame, and a Jotter move
+// from the Qt event to the segment in its board, after short and long drawings.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/registry.h"
+#include "program/screens.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+std::map<std::string, std::vector<double>> timings;  // microseconds, by benchmark name
+
+void send(QWidget& window, QEvent::Type type, QPointF at, Qt::MouseButton button,
+          Qt::MouseButtons held) {
+    QMouseEvent event(type, at, window.mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
+
+// The program with one screen shown, at the design size or in projector mode.
+struct Shown {
+    Shown(const char* screen, bool projector) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        registerScreens(registry);
+        registry.deliver([&] { registry.show(screen); });
+        platform.setProjector(projector);
+        QCoreApplication::processEvents();
+        window = platform.windowOf(registry.screen(screen));
+    }
+    ui::qt::QtPlatform platform;
+    Registry registry{platform};
+    ui::qt::ScreenWindow* window = nullptr;
+};
+
+template <class Step>
+void timed(benchmark::State& state, const std::string& name, Step step) {
+    std::vector<double>& into = timings[name];
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        into.push_back(took.count() * 1e6);
+    }
+}
+
+void HamiltonEdgeClick(benchmark::State& state) {
+    Shown shown("hamilton", state.range(0) != 0);
+    const ui::Control& line = shown.registry.screen("hamilton").control("Line1", 0);
+    const QPointF centre = shown.window->view().toWindow(
+        QPointF((line.x1() + line.x2()) / 2, (line.y1() + line.y2()) / 2) / 15);
+    const std::string name = state.range(0) ? "hamilton edge click, projector"
+                                             : "hamilton edge click, design size";
+    timed(state, name, [&] {
+        send(*shown.window, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        send(*shown.window, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+        QCoreApplication::processEvents();  // the frame is painted
+    });
+}
+BENCHMARK(HamiltonEdgeClick)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(300)
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void JotterMove(benchmark::State& state) {
+    Shown shown("jotter", state.range(0) != 0);
+    const double scale = shown.window->view().scale;
+    auto pointOf = [scale](long n) {  // a zigzag of short strokes over the board
+        const long step = n % 120;
+        const long x = (n / 120) % 2 == 0 ? 20 + 5 * step : 615 - 5 * step;
+        return QPointF(static_cast<double>(x), 20.0 + ((n / 120) % 25) * 7 + (step % 2) * 3) * scale;
+    };
+    send(*shown.window, QEvent::MouseButtonPress, pointOf(0), Qt::LeftButton, Qt::LeftButton);
+    long n = 0;
+    for (; n < state.range(1); ++n) {
+        send(*shown.window, QEvent::MouseMove, pointOf(n), Qt::NoButton, Qt::LeftButton);
+        if (n % 16 == 0) QCoreApplication::processEvents();
+    }
+    const std::string name = std::string("jotter move after ") + std::to_string(state.range(1)) +
+                             (state.range(0) ? " segments, projector" : " segments, design size");
+    timed(state, name, [&] {
+        send(*shown.window, QEvent::MouseMove, pointOf(++n), Qt::NoButton, Qt::LeftButton);
+        if (n % 16 == 0) QCoreApplication::processEvents();
+    });
+}
+BENCHMARK(JotterMove)->ArgNames({"projector", "segments"})
+    ->ArgsProduct({{0, 1}, {100, 100'000}})->Iterations(4000)
+    ->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+double median(std::vector<double> v) {
+    std::ranges::sort(v);
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string display = "offscreen:configfile=" QUILLON_SOURCE_DIR "/tests/qt/displays/1920x1080.json";
+    qputenv("QT_QPA_PLATFORM", display.c_str());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf("\nMedians on a 1920 x 1080 display (projector:0 is the design size):\n");
+    for (const auto& [name, us] : timings)
+        std::printf("  %-45s %9.1f us\n", name.c_str(), median(us));
+    benchmark::Shutdown();
+    return 0;
+}
