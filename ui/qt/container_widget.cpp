@@ -20,7 +20,21 @@ void ContainerWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
+    if (!control_.caption().empty()) paintCaptionedBorder(p);
     paintWindowless(p, *window_.screen(), &control_);
+}
+
+// A frame with a caption: a border in its text colour, broken at the top left by the caption.
+void ContainerWidget::paintCaptionedBorder(QPainter& p) const {
+    const QFont font = toQFont(control_.font());
+    const QFontMetrics metrics(font);
+    const QString caption = QString::fromStdString(control_.caption());
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    p.setPen(toQColor(control_.foreColour()));
+    p.drawRect(QRect(0, text.height() / 2, width() - 1, height() - text.height() / 2 - 1));
+    p.fillRect(text, toQColor(control_.backColour()));
+    p.setFont(font);
+    p.drawText(text, Qt::AlignCenter, caption);
 }
 
 void ContainerWidget::mousePressEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Down); }
