@@ -4,7 +4,6 @@
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
 #include "ui/qt/convert.h"
-#include "ui/qt/screen_window.h"
 
 namespace {
 
@@ -64,15 +63,6 @@ TEST_F(SurdsRender, AnswerBoxHasAWhiteBorderAndCaption) {
         for (int y = box.top(); y < box.top() + 240; y += 15)
             if (colourAt(image, x, y) == answerWhite) ++whiteInCaption;
     EXPECT_GT(whiteInCaption, 10) << "the caption's letters";
-}
-
-// A short caption leaves most of the row blank: a click there still chooses the kind.
-TEST_F(SurdsRender, OptionRowTakesAClickBesideItsCaption) {
-    QWidget* brackets = window("surds").widgetFor(screen().control("Option4"));
-    ASSERT_NE(brackets, nullptr);
-    clickAt(*brackets, QPoint(brackets->width() - 4, brackets->height() / 2));
-    EXPECT_EQ(screen().questionKind, 4);
-    EXPECT_TRUE(screen().control("Frame10").visible());
 }
 
 }  // namespace
