@@ -29,8 +29,7 @@ bool kind4Allows(const Kind4& q) {
 }
 
 bool kind5Allows(const Kind5& q) {
-    auto square = [](int v) { return v == 4 || v == 9; };
-    return q.x != q.m && q.y != q.k && !square(q.k) && !square(q.y);
+    return q.x != q.m && q.y != q.k && !isSquare(q.k) && !isSquare(q.y);
 }
 
 Kind1 drawKind1(ui::Random& random) {
