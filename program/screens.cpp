@@ -8,6 +8,7 @@
 #include "shell/intro0.h"
 #include "shell/menu.h"
 #include "shell/titlefrm.h"
+#include "surds/surds.h"
 
 namespace {
 
@@ -25,4 +26,5 @@ void registerScreens(Registry& registry) {
         registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
     registry.add("hamilton", make<hamilton>());
     registry.add("jotter", make<jotter>());
+    registry.add("surds", make<surds>());
 }

@@ -22,7 +22,24 @@ void ContainerWidget::paintEvent(QPaintEvent*) {
     p.scale(window_.view().scale, window_.view().scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
+    if (!control_.caption().empty()) paintCaptionedBorder(p);
     paintWindowless(p, *window_.screen(), &control_);
+}
+
+// A frame with a caption: a border in its text colour, broken at the top left by the caption.
+void ContainerWidget::paintCaptionedBorder(QPainter& p) const {
+    const QFont font = toQFont(control_.font());
+    const QFontMetrics metrics(font);
+    const QString caption = QString::fromStdString(control_.caption());
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    p.setPen(toQColor(control_.foreColour()));
+    // In the design's pixels: the painter carries the projector's scale.
+    const QSizeF design = QSizeF(size()) / window_.view().scale;
+    p.drawRect(QRectF(0, text.height() / 2, design.width() - 1,
+                      design.height() - text.height() / 2 - 1));
+    p.fillRect(text, toQColor(control_.backColour()));
+    p.setFont(font);
+    p.drawText(text, Qt::AlignCenter, caption);
 }
 
 void ContainerWidget::mousePressEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Down); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPainter>
 #include <QWidget>
 
 #include "ui/control.h"
@@ -20,6 +21,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void paintCaptionedBorder(QPainter& p) const;
+
     ScreenWindow& window_;
     Control& control_;
 };

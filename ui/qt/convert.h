@@ -22,5 +22,9 @@ inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedR
 // Tahoma from Wine's fonts when present, else DejaVu Sans; Liberation for Arial and
 // Times New Roman.
 QFont toQFont(const Font& font, double scale = 1);
+// How far below Qt's first baseline the window system of the designs puts it, in whole pixels:
+// it places text by the font's Windows ascent, where Qt takes the typographic one when the font
+// asks for it (Wine's Tahoma does), which would lift every label's text by almost a quarter em.
+qreal ascentShortfall(const QFont& font);
 
 }  // namespace ui::qt

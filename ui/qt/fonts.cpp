@@ -1,5 +1,9 @@
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QRawFont>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "ui/qt/convert.h"
 
@@ -35,6 +39,23 @@ QFont toQFont(const Font& font, double scale) {
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale))));
     f.setBold(font.bold);
     return f;
+}
+
+qreal ascentShortfall(const QFont& font) {
+    static std::map<std::tuple<QString, int, bool>, qreal> known;
+    const auto key = std::make_tuple(font.family(), font.pixelSize(), font.bold());
+    if (auto it = known.find(key); it != known.end()) return it->second;
+    qreal shortfall = 0;
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (os2.size() >= 76 && raw.unitsPerEm() > 0) {
+        const int winAscent = static_cast<unsigned char>(os2[74]) << 8 |
+                              static_cast<unsigned char>(os2[75]);
+        const qreal windows = winAscent * raw.pixelSize() / raw.unitsPerEm();
+        shortfall = std::max<qreal>(0, std::round(windows - QFontMetricsF(font).ascent()));
+    }
+    known.emplace(key, shortfall);
+    return shortfall;
 }
 
 }  // namespace ui::qt

@@ -26,7 +26,9 @@ void paintLabel(QPainter& p, const Control& c) {
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
         text = r.adjusted(2, 1, -2, -1);
     }
-    p.setFont(toQFont(c.font()));
+    const QFont font = toQFont(c.font());
+    p.setFont(font);
+    text.setTop(text.top() + ascentShortfall(font));
     const int flags = static_cast<int>(textAlignment(c.alignment())) | Qt::TextWordWrap;
     const QString caption = QString::fromStdString(c.caption());
     if (!c.enabled()) {
