@@ -1,6 +1,10 @@
 #include "ui/control.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "ui/screen.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -13,14 +17,16 @@ bool Control::contains(int x, int y) const {
 
 void Control::setPicture(Picture v) {
     if (picture_ == v) return;
+    const TwipRect before = drawnArea();
     picture_ = std::move(v);
-    changed();
+    changed(before);
 }
 
 void Control::setValue(int v) {
     if (d_.value == v) return;
+    const TwipRect before = drawnArea();
     d_.value = v;
-    changed();
+    changed(before);
     if (d_.kind == ControlKind::OptionButton) {
         if (v == 0) return;
         for (const auto& other : owner_.controls())
@@ -33,11 +39,12 @@ void Control::setValue(int v) {
 
 void Control::setEnds(double x1, double y1, double x2, double y2) {
     if (d_.x1 == x1 && d_.y1 == y1 && d_.x2 == x2 && d_.y2 == y2) return;
+    const TwipRect before = drawnArea();
     d_.x1 = x1;
     d_.y1 = y1;
     d_.x2 = x2;
     d_.y2 = y2;
-    changed();
+    changed(before);
 }
 
 bool Control::takesPointer() const {
@@ -49,6 +56,34 @@ void Control::click() const {
     if (onClick && d_.enabled) onClick(d_.index);
 }
 
-void Control::changed() { owner_.changed(); }
+TwipRect Control::drawnArea() const {
+    if (!d_.visible || isWindowed(d_.kind)) return {};
+    // A pixel of smoothing all round, and half the pen beyond the geometry.
+    const int reach = twipsPerPixel * (1 + (d_.kind == ControlKind::Line ||
+                                                    d_.kind == ControlKind::Circle
+                                                ? (d_.borderWidth + 1) / 2
+                                                : 0));
+    TwipRect area{d_.left, d_.top, d_.width, d_.height};
+    if (d_.kind == ControlKind::Line) {
+        const int l = static_cast<int>(std::floor(std::min(d_.x1, d_.x2)));
+        const int t = static_cast<int>(std::floor(std::min(d_.y1, d_.y2)));
+        area = {l, t, static_cast<int>(std::ceil(std::max(d_.x1, d_.x2))) - l,
+                static_cast<int>(std::ceil(std::max(d_.y1, d_.y2))) - t};
+    } else if (d_.kind == ControlKind::Image && picture_) {
+        area = united(area, {d_.left, d_.top, picture_->widthPx() * twipsPerPixel,
+                             picture_->heightPx() * twipsPerPixel});
+    }
+    return {area.left - reach, area.top - reach, area.width + 2 * reach,
+            area.height + 2 * reach};
+}
+
+void Control::changed(const TwipRect& before) {
+    if (isWindowed(d_.kind)) {
+        owner_.changed();
+        return;
+    }
+    owner_.damage(container_, before);
+    owner_.damage(container_, drawnArea());
+}
 
 }  // namespace ui

@@ -15,12 +15,12 @@ ContainerWidget::ContainerWidget(ScreenWindow& window, Control& control, QWidget
     setMouseTracking(true);
 }
 
-void ContainerWidget::paintEvent(QPaintEvent*) {
+void ContainerWidget::paintEvent(QPaintEvent* event) {
     if (!window_.screen()) return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
-    paintWindowless(p, *window_.screen(), &control_);
+    paintWindowless(p, *window_.screen(), &control_, event->rect());
 }
 
 void ContainerWidget::mousePressEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Down); }

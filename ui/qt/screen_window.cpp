@@ -131,7 +131,17 @@ void ScreenWindow::syncWidget(Control& c, QWidget* w) {
 
 void ScreenWindow::sync() {
     if (!screen_ || screen_->revision() == syncedRevision_) return;
+    const bool fresh = syncedRevision_ == ~0ULL;
     syncedRevision_ = screen_->revision();
+    // Only windowless controls changed: repaint the areas they left and took, nothing more.
+    if (!fresh && !screen_->wholeChanged()) {
+        for (const Screen::Damage& d : screen_->damaged())
+            if (QWidget* target = d.container ? widgetFor(*d.container) : this)
+                target->update(toPixelRect(d.area));
+        screen_->markDrawn();
+        return;
+    }
+    screen_->markDrawn();
     setWindowTitle(QString::fromStdString(screen_->caption()));
     if (const QImage* icon = imageOf(screen_->icon()))
         setWindowIcon(QPixmap::fromImage(*icon));
@@ -183,7 +193,7 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         const qreal ratio = surface_.devicePixelRatio();
         p.drawImage(target, surface_, QRectF(target.topLeft() * ratio, target.size() * ratio));
     }
-    paintWindowless(p, *screen_, nullptr);
+    paintWindowless(p, *screen_, nullptr, event->rect());
 }
 
 void ScreenWindow::freshSurface(Colour background) {
