@@ -5,6 +5,7 @@
 #include "app/registry.h"
 #include "hamilton/hamilton.h"
 #include "jotter/jotter.h"
+#include "reflections/reflections.h"
 #include "shell/intro0.h"
 #include "shell/menu.h"
 #include "shell/titlefrm.h"
@@ -25,4 +26,5 @@ void registerScreens(Registry& registry) {
         registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
     registry.add("hamilton", make<hamilton>());
     registry.add("jotter", make<jotter>());
+    registry.add("reflections", make<reflections>());
 }
