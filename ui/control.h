@@ -99,11 +99,15 @@ private:
     template <class T, class V>
     void assign(T& field, V&& v) {
         if (field == v) return;
-        const TwipRect before = drawnArea();
+        leaving();
         field = std::forward<V>(v);
-        changed(before);
+        changed();
     }
-    void changed(const TwipRect& before);
+    // Before and after a change: a windowless control reports where it is drawn, any other
+    // control asks for the whole window.
+    void leaving();
+    void changed();
+    void reportDrawn();
 
     Screen& owner_;
     ControlDesign d_;

@@ -68,9 +68,9 @@ void Screen::changed() {
 void Screen::damage(const Control* container, const TwipRect& area) {
     ++revision_;
     if (wholeChanged_ || area.empty()) return;
-    // Past a few dozen areas one redraw of everything is cheaper, and the list stays small
+    // Past a few hundred areas one redraw of everything is cheaper, and the list stays small
     // where no platform draws at all.
-    constexpr std::size_t mostAreas = 64;
+    constexpr std::size_t mostAreas = 256;
     if (damaged_.size() == mostAreas) {
         changed();
         return;

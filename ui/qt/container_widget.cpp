@@ -13,6 +13,8 @@ namespace ui::qt {
 ContainerWidget::ContainerWidget(ScreenWindow& window, Control& control, QWidget* parent)
     : QWidget(parent), window_(window), control_(control) {
     setMouseTracking(true);
+    // It fills all of itself: nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ContainerWidget::paintEvent(QPaintEvent* event) {
@@ -20,7 +22,7 @@ void ContainerWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
-    paintWindowless(p, *window_.screen(), &control_, event->rect());
+    paintWindowless(p, *window_.screen(), &control_, event->region());
 }
 
 void ContainerWidget::mousePressEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Down); }

@@ -67,14 +67,17 @@ void paintImage(QPainter& p, const Control& c) {
 }  // namespace
 
 void paintWindowless(QPainter& painter, const Screen& screen, const Control* container,
-                     const QRect& dirty) {
+                     const QRegion& dirty) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const auto& owned : screen.controls()) {
         const Control& c = *owned;
         if (c.container() != container || !c.visible() || isWindowed(c.kind())) continue;
-        if (!toPixelRect(c.drawnArea()).intersects(dirty)) continue;
+        const QRect area = toPixelRect(c.drawnArea());
+        if (!dirty.intersects(area)) continue;
         painter.save();
+        // Only the part to repaint: a long line crossing a small area costs that area.
+        painter.setClipRegion(dirty.intersected(area));
         switch (c.kind()) {
             case ControlKind::Label: paintLabel(painter, c); break;
             case ControlKind::Line: paintLine(painter, c); break;

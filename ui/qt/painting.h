@@ -1,5 +1,6 @@
 #pragma once
 #include <QPainter>
+#include <QRegion>
 
 #include "ui/screen.h"
 
@@ -9,6 +10,6 @@ namespace ui::qt {
 // back to front, those that reach into `dirty` only. Windowed controls are widgets and draw
 // themselves.
 void paintWindowless(QPainter& painter, const Screen& screen, const Control* container,
-                     const QRect& dirty);
+                     const QRegion& dirty);
 
 }  // namespace ui::qt

@@ -193,7 +193,7 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         const qreal ratio = surface_.devicePixelRatio();
         p.drawImage(target, surface_, QRectF(target.topLeft() * ratio, target.size() * ratio));
     }
-    paintWindowless(p, *screen_, nullptr, event->rect());
+    paintWindowless(p, *screen_, nullptr, event->region());
 }
 
 void ScreenWindow::freshSurface(Colour background) {
