@@ -90,6 +90,26 @@ TEST_F(ReflectionsRender, CrossDraggedOffTheWindowAndBackSnaps) {
     EXPECT_GT(countIn(painted(), red, isCrossRed), 10);
 }
 
+// "Show mirror line" is wider than its box: it wraps onto a second line instead of being cut.
+TEST_F(ReflectionsRender, MirrorLineCaptionWrapsInsideItsBox) {
+    registry.deliver([&] { screen().control("Option2").setValue(1); });
+    QWidget* box = window("reflections").widgetFor(screen().control("Check1"));
+    ASSERT_NE(box, nullptr);
+    QCoreApplication::processEvents();
+    const QImage image = box->grab().toImage();
+    int rowsWithText = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool text = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            text = text || (c.red() > 180 && c.green() > 180 && c.blue() < 120);
+        }
+        rowsWithText += text;
+    }
+    // One line of 9.75-point bold shows on about ten rows.
+    EXPECT_GT(rowsWithText, 16);
+}
+
 // One step of a drag repaints a small part of the drawing area, not the window.
 class PaintSpy : public QObject {
 public:
