@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/colours.h"
 #include "app/registry.h"

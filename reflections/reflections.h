@@ -20,9 +20,9 @@ public:
     void cmdjotter_Click();
     void cmdexit_Click();
     void tmrmessage_Timer();
-    // The four crosses share one drag and one snap; `cross` is the corner it answers, 0..3.
-    void cross_MouseMove(int cross, int button, int x, int y);
-    void cross_MouseUp(int cross);
+    // The four crosses share one drag and one snap; `corner` is the one a cross answers, 0..3.
+    void cross_MouseMove(int corner, int button, int x, int y);
+    void cross_MouseUp(int corner);
 
     void calculate();
     void resetcrosses();

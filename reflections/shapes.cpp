@@ -28,9 +28,9 @@ ChosenShape chooseshape(const Rnd& rnd) {
     ChosenShape chosen;
     chosen.row = drawBetween(rnd, 1, 5) - 1;
     const CatalogueShape& shape = shapeCatalogue.at(static_cast<std::size_t>(chosen.row));
-    chosen.x0 = drawBetween(rnd, shape.x0.lo, shape.x0.hi);
-    chosen.y0 = drawBetween(rnd, shape.y0.lo, shape.y0.hi);
-    chosen.shapepoints = placeShape(shape, chosen.x0, chosen.y0);
+    const int x0 = drawBetween(rnd, shape.x0.lo, shape.x0.hi);
+    const int y0 = drawBetween(rnd, shape.y0.lo, shape.y0.hi);
+    chosen.shapepoints = placeShape(shape, x0, y0);
     return chosen;
 }
 

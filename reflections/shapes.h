@@ -39,8 +39,6 @@ VertexTable placeShape(const CatalogueShape& shape, int x0, int y0);
 
 struct ChosenShape {
     int row = 0;  // index into shapeCatalogue
-    int x0 = 0;
-    int y0 = 0;
     VertexTable shapepoints{};
 };
 
