@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <deque>
 #include <string>
 
@@ -83,12 +82,6 @@ TEST(ReflectionsShapes, ChooseshapeDrawsRowThenBaseAcrossTheWholeRanges) {
             EXPECT_TRUE(s.numbers.empty());
         }
     }
-}
-
-TEST(ReflectionsShapes, DrawBetweenCoversTheRangeAndNoMore) {
-    EXPECT_EQ(drawBetween([] { return 0.0; }, -6, 6), -6);
-    EXPECT_EQ(drawBetween([] { return std::nextafter(1.0, 0.0); }, -6, 6), 6);
-    EXPECT_EQ(drawBetween([] { return std::nextafter(1.0, 0.0); }, 1, 5), 5);
 }
 
 struct MirrorCase {

@@ -289,14 +289,4 @@ TEST_F(ReflectionsScreen, CloseBoxLeavesAsExitDoes) {
     EXPECT_TRUE(shown("menu5"));
 }
 
-TEST(ReflectionsFromMenu, TopicOpensTheActivityOverTheMenu) {
-    FakePlatform platform;
-    Registry registry{platform};
-    registerScreens(registry);
-    registry.show("menu5");
-    registry.deliver([&] { registry.screen("menu5").control("Label3", 2).click(); });
-    EXPECT_TRUE(registry.screen("reflections").shown());
-    EXPECT_TRUE(registry.screen("menu5").shown());
-}
-
 }  // namespace
