@@ -5,6 +5,7 @@
 #include "app/registry.h"
 #include "hamilton/hamilton.h"
 #include "jotter/jotter.h"
+#include "reflections/reflections.h"
 #include "shell/intro0.h"
 #include "shell/menu.h"
 #include "shell/titlefrm.h"
@@ -27,4 +28,5 @@ void registerScreens(Registry& registry) {
     registry.add("hamilton", make<hamilton>());
     registry.add("jotter", make<jotter>());
     registry.add("surds", make<surds>());
+    registry.add("reflections", make<reflections>());
 }

@@ -1,6 +1,10 @@
 #include "ui/control.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "ui/screen.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -13,12 +17,14 @@ bool Control::contains(int x, int y) const {
 
 void Control::setPicture(Picture v) {
     if (picture_ == v) return;
+    leaving();
     picture_ = std::move(v);
     changed();
 }
 
 void Control::setValue(int v) {
     if (d_.value == v) return;
+    leaving();
     d_.value = v;
     changed();
     if (d_.kind == ControlKind::OptionButton) {
@@ -33,6 +39,7 @@ void Control::setValue(int v) {
 
 void Control::setEnds(double x1, double y1, double x2, double y2) {
     if (d_.x1 == x1 && d_.y1 == y1 && d_.x2 == x2 && d_.y2 == y2) return;
+    leaving();
     d_.x1 = x1;
     d_.y1 = y1;
     d_.x2 = x2;
@@ -49,6 +56,64 @@ void Control::click() const {
     if (onClick && d_.enabled) onClick(d_.index);
 }
 
-void Control::changed() { owner_.changed(); }
+namespace {
+
+// A pixel of smoothing all round, and for lines and circles half the pen beyond the geometry.
+int reachOf(const ControlDesign& d) {
+    const bool penned = d.kind == ControlKind::Line || d.kind == ControlKind::Circle;
+    return twipsPerPixel * (1 + (penned ? (d.borderWidth + 1) / 2 : 0));
+}
+
+TwipRect boxAround(double x1, double y1, double x2, double y2, int reach) {
+    const int l = static_cast<int>(std::floor(std::min(x1, x2))) - reach;
+    const int t = static_cast<int>(std::floor(std::min(y1, y2))) - reach;
+    return {l, t, static_cast<int>(std::ceil(std::max(x1, x2))) + reach - l,
+            static_cast<int>(std::ceil(std::max(y1, y2))) + reach - t};
+}
+
+}  // namespace
+
+TwipRect Control::drawnArea() const {
+    if (!d_.visible || isWindowed(d_.kind)) return {};
+    const int reach = reachOf(d_);
+    if (d_.kind == ControlKind::Line) return boxAround(d_.x1, d_.y1, d_.x2, d_.y2, reach);
+    TwipRect area{d_.left, d_.top, d_.width, d_.height};
+    if (d_.kind == ControlKind::Image && picture_)
+        area = united(area, {d_.left, d_.top, picture_->widthPx() * twipsPerPixel,
+                             picture_->heightPx() * twipsPerPixel});
+    return {area.left - reach, area.top - reach, area.width + 2 * reach,
+            area.height + 2 * reach};
+}
+
+void Control::leaving() {
+    if (!isWindowed(d_.kind)) reportDrawn();
+}
+
+void Control::changed() {
+    if (isWindowed(d_.kind))
+        owner_.changed();
+    else
+        reportDrawn();
+}
+
+void Control::reportDrawn() {
+    if (d_.kind != ControlKind::Line || !d_.visible) {
+        owner_.damage(container_, drawnArea());
+        return;
+    }
+    // A long slanting line: a chain of small boxes along it, not one big box around it.
+    constexpr double piece = 32 * twipsPerPixel;
+    const double dx = d_.x2 - d_.x1;
+    const double dy = d_.y2 - d_.y1;
+    const int pieces =
+        std::max(1, static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy)) / piece)));
+    const int reach = reachOf(d_);
+    for (int i = 0; i < pieces; ++i)
+        owner_.damage(container_,
+                      boxAround(d_.x1 + dx * i / pieces, d_.y1 + dy * i / pieces,
+                                d_.x1 + dx * (i + 1) / pieces, d_.y1 + dy * (i + 1) / pieces,
+                                reach));
+}
+
 
 }  // namespace ui

@@ -5,13 +5,15 @@
 #include "ui/control_design.h"
 #include "ui/mouse.h"
 #include "ui/picture.h"
+#include "ui/twip_rect.h"
 
 namespace ui {
 
 class Screen;
 
 // A control of a screen: its properties, the handlers bound to it, and its container.
-// Every change marks the screen as changed so the platform redraws it.
+// Every change tells the screen what to redraw: a windowless control the areas it covered
+// and now covers, any other control itself.
 class Control {
 public:
     using ClickHandler = std::function<void(int index)>;
@@ -81,6 +83,9 @@ public:
 
     // Labels and images take the pointer; lines and shapes let it through to the screen.
     bool takesPointer() const;
+    // Where a windowless control's drawing may reach in its container, pen and smoothing
+    // included; empty while it is hidden.
+    TwipRect drawnArea() const;
 
     ClickHandler onClick;
     MouseHandler onMouseDown;
@@ -94,10 +99,15 @@ private:
     template <class T, class V>
     void assign(T& field, V&& v) {
         if (field == v) return;
+        leaving();
         field = std::forward<V>(v);
         changed();
     }
+    // Before and after a change: a windowless control reports where it is drawn, any other
+    // control asks for the whole window.
+    void leaving();
     void changed();
+    void reportDrawn();
 
     Screen& owner_;
     ControlDesign d_;

@@ -59,6 +59,30 @@ void Screen::setShown(bool v) {
     if (shown_ != v) shown_ = v, changed();
 }
 
+void Screen::changed() {
+    ++revision_;
+    wholeChanged_ = true;
+    damaged_.clear();
+}
+
+void Screen::damage(const Control* container, const TwipRect& area) {
+    ++revision_;
+    if (wholeChanged_ || area.empty()) return;
+    // Past a few hundred areas one redraw of everything is cheaper, and the list stays small
+    // where no platform draws at all.
+    constexpr std::size_t mostAreas = 256;
+    if (damaged_.size() == mostAreas) {
+        changed();
+        return;
+    }
+    damaged_.push_back({container, area});
+}
+
+void Screen::markDrawn() {
+    wholeChanged_ = false;
+    damaged_.clear();
+}
+
 Control* Screen::find(std::string_view name, int index) const {
     for (const auto& c : controls_)
         if (c->name() == name && c->index() == index) return c.get();
@@ -90,20 +114,31 @@ Control& Screen::createMember(std::string_view name, int index) {
     member->onMouseMove = first.onMouseMove;
     member->onMouseUp = first.onMouseUp;
     controls_.push_back(std::move(member));
-    changed();
+    // Hidden, a windowless member draws nothing yet; a windowed one needs its widget.
+    if (isWindowed(first.kind()))
+        changed();
+    else
+        ++revision_;
     return *controls_.back();
 }
 
 void Screen::bringToFront(Control& c) {
     auto it = std::ranges::find_if(controls_, [&](const auto& p) { return p.get() == &c; });
     std::rotate(it, it + 1, controls_.end());
-    changed();
+    restacked(c);
 }
 
 void Screen::sendToBack(Control& c) {
     auto it = std::ranges::find_if(controls_, [&](const auto& p) { return p.get() == &c; });
     std::rotate(controls_.begin(), it, it + 1);
-    changed();
+    restacked(c);
+}
+
+void Screen::restacked(const Control& c) {
+    if (isWindowed(c.kind()))
+        changed();
+    else
+        damage(c.container(), c.drawnArea());
 }
 
 Timer& Screen::timer(std::string_view name) const {

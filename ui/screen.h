@@ -84,12 +84,24 @@ public:
 
     // Changes since the platform last drew this screen.
     std::uint64_t revision() const { return revision_; }
-    void changed() { ++revision_; }
+    // Anything but a windowless control changed: the whole window is drawn again.
+    void changed();
+    // A windowless control covered or now covers `area` of its container (null: the screen).
+    void damage(const Control* container, const TwipRect& area);
+    struct Damage {
+        const Control* container;
+        TwipRect area;
+    };
+    // What to draw again since markDrawn(): everything, or just the damaged areas.
+    bool wholeChanged() const { return wholeChanged_; }
+    const std::vector<Damage>& damaged() const { return damaged_; }
+    void markDrawn();
     // Stops every timer: called as the screen is unloaded.
     void retire();
 
 private:
     void capture(Control* target, Control* container);
+    void restacked(const Control& c);
     MouseEvent relativeTo(const Control& c, const MouseEvent& e) const;
 
     Platform& platform_;
@@ -109,6 +121,8 @@ private:
     std::vector<std::unique_ptr<Timer>> timers_;
     Surface surface_;
     std::uint64_t revision_ = 0;
+    bool wholeChanged_ = true;
+    std::vector<Damage> damaged_;
     // While a button pressed on a label is down, the pointer stays with that label.
     bool capturing_ = false;
     Control* captureTarget_ = nullptr;

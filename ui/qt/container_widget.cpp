@@ -13,9 +13,11 @@ namespace ui::qt {
 ContainerWidget::ContainerWidget(ScreenWindow& window, Control& control, QWidget* parent)
     : QWidget(parent), window_(window), control_(control) {
     setMouseTracking(true);
+    // It fills all of itself: nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ContainerWidget::paintEvent(QPaintEvent*) {
+void ContainerWidget::paintEvent(QPaintEvent* event) {
     if (!window_.screen()) return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
@@ -23,7 +25,8 @@ void ContainerWidget::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
     if (!control_.caption().empty()) paintCaptionedBorder(p);
-    paintWindowless(p, *window_.screen(), &control_);
+    paintWindowless(p, *window_.screen(), &control_,
+                    window_.view().toDesignInside(event->region()));
 }
 
 // A frame with a caption: a border in its text colour, broken at the top left by the caption.

@@ -18,6 +18,11 @@ inline QRectF pixelRect(const Control& c) {
     return {toPixels(c.left()), toPixels(c.top()), toPixels(c.width()), toPixels(c.height())};
 }
 inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedRect(); }
+// Every pixel that an area in twips touches.
+inline QRect toPixelRect(const TwipRect& r) {
+    return QRectF(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height))
+        .toAlignedRect();
+}
 
 // Tahoma from Wine's fonts when present, else DejaVu Sans; Liberation for Arial and
 // Times New Roman.

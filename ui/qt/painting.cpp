@@ -51,7 +51,11 @@ void paintLine(QPainter& p, const Control& c) {
 }
 
 void paintCircle(QPainter& p, const Control& c) {
-    p.setPen(QPen(toQColor(c.foreColour()), c.borderWidth()));
+    // Width 0 is a disc without a border line.
+    if (c.borderWidth() > 0)
+        p.setPen(QPen(toQColor(c.foreColour()), c.borderWidth()));
+    else
+        p.setPen(Qt::NoPen);
     p.setBrush(toQColor(c.backColour()));
     const QRectF r = pixelRect(c);
     const double side = std::min(r.width(), r.height());
@@ -64,13 +68,18 @@ void paintImage(QPainter& p, const Control& c) {
 
 }  // namespace
 
-void paintWindowless(QPainter& painter, const Screen& screen, const Control* container) {
+void paintWindowless(QPainter& painter, const Screen& screen, const Control* container,
+                     const QRegion& dirty) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const auto& owned : screen.controls()) {
         const Control& c = *owned;
         if (c.container() != container || !c.visible() || isWindowed(c.kind())) continue;
+        const QRect area = toPixelRect(c.drawnArea());
+        if (!dirty.intersects(area)) continue;
         painter.save();
+        // Only the part to repaint: a long line crossing a small area costs that area.
+        painter.setClipRegion(dirty.intersected(area));
         switch (c.kind()) {
             case ControlKind::Label: paintLabel(painter, c); break;
             case ControlKind::Line: paintLine(painter, c); break;

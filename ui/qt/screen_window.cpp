@@ -135,9 +135,7 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
 void ScreenWindow::syncWidget(Control& c, QWidget* w) {
     // Inside a frame only the scale applies; the frame itself carries the shift.
     const QRectF design = pixelRect(c);
-    const QRectF placed = c.container() ? QRectF(design.topLeft() * view_.scale,
-                                                 design.size() * view_.scale)
-                                        : view_.toWindow(design);
+    const QRectF placed = c.container() ? view_.toWindowInside(design) : view_.toWindow(design);
     w->setGeometry(placed.toAlignedRect());
     w->setEnabled(c.enabled());
     w->setFont(toQFont(c.font(), view_.scale));
@@ -165,7 +163,19 @@ void ScreenWindow::syncWidget(Control& c, QWidget* w) {
 
 void ScreenWindow::sync() {
     if (!screen_ || screen_->revision() == syncedRevision_) return;
+    const bool fresh = syncedRevision_ == ~0ULL;
     syncedRevision_ = screen_->revision();
+    // Only windowless controls changed: repaint the areas they left and took, nothing more.
+    if (!fresh && !screen_->wholeChanged()) {
+        for (const Screen::Damage& d : screen_->damaged())
+            if (QWidget* target = d.container ? widgetFor(*d.container) : this)
+                target->update((d.container ? view_.toWindowInside(toPixelRect(d.area))
+                                            : view_.toWindow(toPixelRect(d.area)))
+                                   .toAlignedRect());
+        screen_->markDrawn();
+        return;
+    }
+    screen_->markDrawn();
     setWindowTitle(QString::fromStdString(screen_->caption()));
     if (const QImage* icon = imageOf(screen_->icon()))
         setWindowIcon(QPixmap::fromImage(*icon));
@@ -261,7 +271,7 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
     p.scale(view_.scale, view_.scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
-    paintWindowless(p, *screen_, nullptr);
+    paintWindowless(p, *screen_, nullptr, view_.toDesign(event->region()));
 }
 
 void ScreenWindow::freshSurface(Colour background) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 #include <QSizeF>
 
 namespace ui::qt {
@@ -16,7 +17,22 @@ struct View {
     QRectF toWindow(const QRectF& design) const {
         return {toWindow(design.topLeft()), design.size() * scale};
     }
+    // Inside a frame only the scale applies: the frame's own place carries the shift.
+    QRectF toWindowInside(const QRectF& design) const {
+        return {design.topLeft() * scale, design.size() * scale};
+    }
+    // Every design pixel that a region of the window (or of a frame in it) touches.
+    QRegion toDesign(const QRegion& window) const { return mapped(window, offset); }
+    QRegion toDesignInside(const QRegion& window) const { return mapped(window, {}); }
     bool operator==(const View&) const = default;
+
+private:
+    QRegion mapped(const QRegion& window, QPointF shift) const {
+        QRegion design;
+        for (const QRect& r : window)
+            design += QRectF((r.topLeft() - shift) / scale, QSizeF(r.size()) / scale).toAlignedRect();
+        return design;
+    }
 };
 
 // The design scaled uniformly to fill the display's width or height, centred on it.

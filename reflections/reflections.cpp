@@ -1,0 +1,357 @@
+#include "reflections/reflections.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/colours.h"
+#include "app/registry.h"
+#include "app/setupform.h"
+#include "reflections/check.h"
+#include "reflections/snap.h"
+#include "ui/picture_files.h"
+
+namespace {
+
+using ui::Alignment;
+using ui::ControlKind;
+using ui::rgb;
+
+// The system's 3-D face colour, the ground of the drawing area and its numbers.
+constexpr ui::Colour face = rgb(240, 240, 240);
+constexpr ui::Colour axisBlue = rgb(0, 0, 255);
+constexpr ui::Colour gridGrey = rgb(128, 128, 128);
+constexpr ui::Colour crossLineBlue = rgb(0, 0, 64);
+constexpr ui::Colour white = rgb(255, 255, 255);
+
+// Corner k of the object: its disc, the cross that answers it, their colour, the cross's home
+// row.
+struct Corner {
+    const char* disc;
+    const char* cross;
+    ui::Colour colour;
+    int homeRow;
+};
+constexpr std::array<Corner, 4> corners = {{
+    {"Shapeblack", "Labelblack", rgb(255, 255, 0), 6},
+    {"Shapepink", "Labelpink", rgb(192, 0, 192), 8},
+    {"Shapeblue", "Labelblue", rgb(255, 128, 0), 7},
+    {"Shapered", "Labelred", rgb(255, 0, 0), 5},
+}};
+constexpr int homeX = 8450;  // 350 right of the last column
+
+const ui::Font question{"Tahoma", 20.25, false};
+const ui::Font numbers{"Tahoma", 9, false};
+const ui::Font crossFont{"Tahoma", 15.75, true};
+const ui::Font instruction{"Tahoma", 15.75, false};
+const ui::Font choice{"Tahoma", 9.75, true};
+
+const ui::ScreenDesign design = {
+    .caption = "Reflections",
+    .clientWidth = 11880,
+    .clientHeight = 8490,
+    .backColour = standardBlue,
+    .foreColour = yellow,
+};
+
+ui::ControlDesign line(const char* name, int index, ui::Colour colour, double x1, double y1,
+                       double x2, double y2) {
+    return {.kind = ControlKind::Line, .name = name, .index = index, .foreColour = colour,
+            .container = "Picturegraph", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
+}
+
+ui::ControlDesign outline(const char* name, ui::Colour colour) {
+    return {.kind = ControlKind::Line, .name = name, .foreColour = colour,
+            .container = "Picturegraph", .borderWidth = 3};
+}
+
+ui::ControlDesign number(const char* name, const char* caption, int left, int top) {
+    return {.name = name, .index = 0, .caption = caption, .left = left, .top = top,
+            .width = 195, .height = 240, .font = numbers, .foreColour = axisBlue,
+            .backColour = face, .alignment = Alignment::Centre, .container = "Picturegraph"};
+}
+
+ui::ControlDesign disc(const Corner& c, int side) {
+    return {.kind = ControlKind::Circle, .name = c.disc, .width = side, .height = side,
+            .foreColour = c.colour, .backColour = c.colour, .container = "Picturegraph",
+            .borderWidth = 0};
+}
+
+ui::ControlDesign crossLabel(const Corner& c) {
+    return {.name = c.cross, .caption = "X", .width = 210, .height = 374, .font = crossFont,
+            .foreColour = c.colour, .opaque = false, .container = "Picturegraph"};
+}
+
+const ui::ControlDesign reflectionsControls[] = {
+    {.name = "Label3", .left = 45, .top = 0, .width = 11820, .height = 540, .font = question,
+     .foreColour = yellow, .opaque = false},
+    {.kind = ControlKind::PictureBox, .name = "Picturegraph", .left = 595, .top = 599,
+     .width = 8894, .height = 7260, .backColour = face},
+    line("xgrid", 0, gridGrey, 100, 100, 100, 7110),
+    line("ygrid", 0, gridGrey, 100, 100, 8090, 100),
+    line("Linex", -1, axisBlue, 90, 3600, 8100, 3600),
+    line("Liney", -1, axisBlue, 4100, 90, 4100, 7100),
+    line("xcheck", 0, axisBlue, 100, 3480, 100, 3680),
+    line("ycheck", 0, axisBlue, 3990, 100, 4210, 100),
+    number("Label1", "", 45, 3720),
+    number("Label2", "", 3765, 15),
+    {.kind = ControlKind::Line, .name = "Line9", .visible = false, .container = "Picturegraph",
+     .borderWidth = 3, .dashed = true},
+    outline("Line1", black),
+    outline("Line2", black),
+    outline("Line3", black),
+    outline("Line4", black),
+    disc(corners[0], 200),
+    disc(corners[1], 200),
+    disc(corners[2], 200),
+    disc(corners[3], 195),
+    outline("Line5", crossLineBlue),
+    outline("Line6", crossLineBlue),
+    outline("Line7", crossLineBlue),
+    outline("Line8", crossLineBlue),
+    crossLabel(corners[0]),
+    crossLabel(corners[1]),
+    crossLabel(corners[2]),
+    crossLabel(corners[3]),
+    {.kind = ControlKind::Frame, .name = "Frame2", .left = 9855, .top = 1515, .width = 1800,
+     .height = 2610},
+    {.name = "Label6", .caption = "Drag the 4 crosses into the correct position.", .left = 120,
+     .top = 390, .width = 1545, .height = 1875, .font = instruction, .foreColour = white,
+     .opaque = false, .alignment = Alignment::Centre, .container = "Frame2"},
+    {.kind = ControlKind::Frame, .name = "Frame1", .left = 10080, .top = 4604, .width = 1335,
+     .height = 1140},
+    {.kind = ControlKind::OptionButton, .name = "Option1", .caption = "Level 1", .left = 90,
+     .top = 210, .width = 1020, .height = 405, .font = choice, .foreColour = yellow, .value = 1,
+     .container = "Frame1"},
+    {.kind = ControlKind::OptionButton, .name = "Option2", .caption = "Level 2", .left = 90,
+     .top = 645, .width = 1125, .height = 360, .font = choice, .foreColour = yellow,
+     .container = "Frame1"},
+    {.kind = ControlKind::CheckBox, .name = "Check1", .caption = "Show mirror line",
+     .left = 10065, .top = 5910, .width = 1485, .height = 675, .font = choice,
+     .foreColour = yellow, .visible = false},
+    {.name = "Label4", .left = 3390, .top = 7905, .width = 4245, .height = 540, .font = question,
+     .foreColour = yellow, .opaque = false, .alignment = Alignment::Centre, .visible = false},
+    {.kind = ControlKind::Button, .name = "cmdexit"},
+    {.kind = ControlKind::Button, .name = "cmdgo"},
+    {.kind = ControlKind::Button, .name = "cmdsoln"},
+    {.kind = ControlKind::Button, .name = "cmdjotter"},
+};
+
+const ui::TimerDesign reflectionsTimers[] = {
+    {.name = "tmrmessage", .intervalMs = 3000, .enabled = false}};
+
+// The grid's families, back to front, behind the object and the crosses.
+constexpr std::array<const char*, 8> gridFamilies = {
+    "xgrid", "ygrid", "Linex", "Liney", "xcheck", "ycheck", "Label1", "Label2"};
+
+double centreX(const ui::Control& c) { return c.left() + c.width() / 2.0; }
+double centreY(const ui::Control& c) { return c.top() + c.height() / 2.0; }
+
+}  // namespace
+
+reflections::reflections(Registry& registry)
+    : ui::Screen(registry.platform(), "reflections", design, reflectionsControls,
+                 reflectionsTimers),
+      registry_(registry) {
+    control("Option1").onClick = [this](int) { Option1_Click(); };
+    control("Option2").onClick = [this](int) { Option2_Click(); };
+    control("Check1").onClick = [this](int) { Check1_Click(); };
+    control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
+    control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
+    control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
+    control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
+    timer("tmrmessage").onTimer = [this] { tmrmessage_Timer(); };
+    for (int k = 0; k < 4; ++k) {
+        cross(k).onMouseMove = [this, k](int, const ui::MouseEvent& e) {
+            cross_MouseMove(k, e.button, e.x, e.y);
+        };
+        cross(k).onMouseUp = [this, k](int, const ui::MouseEvent&) { cross_MouseUp(k); };
+    }
+    // Closing the window is leaving the activity, Jotter and all.
+    onCloseBox = [this] { cmdexit_Click(); };
+}
+
+ui::Control& reflections::cross(int k) const {
+    return control(corners.at(static_cast<std::size_t>(k)).cross);
+}
+
+void reflections::Form_Load() {
+    setupform(*this);
+    if (auto check = ui::loadPicture(platform(), "images/check.jpg"))
+        control("cmdsoln").setPicture(*check);
+    setBackColour(boardBlue);
+    for (const char* name : {"Option1", "Option2", "Frame1", "Frame2", "Check1"})
+        control(name).setBackColour(boardBlue);
+    buildGrid();
+    level_ = 1;
+    calculate();
+}
+
+void reflections::buildGrid() {
+    tables_.xpos[0] = reflect::gridLine(0);
+    tables_.ypos[0] = reflect::gridLine(0);
+    const ui::Control& tick0 = control("xcheck", 0);
+    for (int i = 1; i <= reflect::lastColumn; ++i) {
+        ui::Control& tick = createMember("xcheck", i);
+        const double x = tick0.x1() + reflect::gridUnit * i;
+        tick.setEnds(x, tick0.y1(), x, tick0.y2());
+        tick.setVisible(true);
+        tables_.xpos[static_cast<std::size_t>(i)] = reflect::gridLine(i);
+    }
+    control("Label1", 0).setCaption(std::to_string(reflect::gridMinX));
+    for (int i = 1; i <= reflect::lastColumn; ++i) {
+        ui::Control& n = createMember("Label1", i);
+        n.setLeft(control("Label1", i - 1).left() + reflect::gridUnit);
+        n.setCaption(std::to_string(reflect::gridMinX + i));
+        n.setVisible(true);
+    }
+    control("Label2", 0).setCaption(std::to_string(reflect::gridMaxY));
+    for (int i = 1; i <= reflect::lastRow; ++i) {
+        ui::Control& n = createMember("Label2", i);
+        n.setTop(control("Label2", i - 1).top() + reflect::gridUnit);
+        n.setCaption(std::to_string(reflect::gridMaxY - i));
+        n.setVisible(true);
+    }
+    const ui::Control& ytick0 = control("ycheck", 0);
+    for (int i = 1; i <= reflect::lastRow; ++i) {
+        ui::Control& tick = createMember("ycheck", i);
+        const double y = ytick0.y1() + reflect::gridUnit * i;
+        tick.setEnds(ytick0.x1(), y, ytick0.x2(), y);
+        tick.setVisible(true);
+        tables_.ypos[static_cast<std::size_t>(i)] = reflect::gridLine(i);
+    }
+    const ui::Control& column0 = control("xgrid", 0);
+    for (int i = 1; i <= reflect::lastColumn; ++i) {
+        ui::Control& l = createMember("xgrid", i);
+        l.setEnds(reflect::gridLine(i), column0.y1(), reflect::gridLine(i), column0.y2());
+        l.setVisible(true);
+    }
+    const ui::Control& row0 = control("ygrid", 0);
+    for (int i = 1; i <= reflect::lastRow; ++i) {
+        ui::Control& l = createMember("ygrid", i);
+        l.setEnds(row0.x1(), reflect::gridLine(i), row0.x2(), reflect::gridLine(i));
+        l.setVisible(true);
+    }
+    // New members come in front of everything: put the grid back behind the object.
+    std::vector<ui::Control*> grid;
+    for (const char* family : gridFamilies)
+        for (const auto& c : controls())
+            if (c->name() == family) grid.push_back(c.get());
+    for (auto it = grid.rbegin(); it != grid.rend(); ++it) sendToBack(**it);
+}
+
+void reflections::Option1_Click() {
+    level_ = 1;
+    ui::Control& box = control("Check1");
+    box.setVisible(false);
+    box.setValue(0);
+    calculate();
+}
+
+void reflections::Option2_Click() {
+    level_ = 2;
+    control("Check1").setVisible(true);
+    calculate();
+}
+
+// The mirror line shows exactly while the box is ticked.
+void reflections::Check1_Click() { control("Line9").setVisible(control("Check1").value() != 0); }
+
+void reflections::cmdgo_Click() { calculate(); }
+
+// The object is placed once per question, so no rejected attempt is ever seen.
+void reflections::calculate() {
+    resetcrosses();
+    if (level_ == 1) registry_.random().reseedFromClock();
+    const reflect::Rnd rnd = [this] { return registry_.random().fraction(); };
+    question_ = reflect::calculate(level_, rnd, tables_);
+    placeshape(question_.shape.shapepoints);
+    control("Label3").setCaption(question_.caption);
+    if (const auto& m = question_.mirrorLine) control("Line9").setEnds(m->x1, m->y1, m->x2, m->y2);
+}
+
+void reflections::placeshape(const reflect::VertexTable& shapepoints) {
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        ui::Control& d = control(corners[k].disc);
+        // The disc's centre sits 10 twips right of and 20 below its grid point.
+        d.setLeft(static_cast<int>(std::lround(tables_.x(shapepoints[k].x) - d.width() / 2.0 + 10)));
+        d.setTop(static_cast<int>(std::lround(tables_.y(shapepoints[k].y) - d.height() / 2.0 + 20)));
+    }
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const ui::Control& from = control(corners[k].disc);
+        const ui::Control& to = control(corners[(k + 1) % corners.size()].disc);
+        control("Line" + std::to_string(k + 1))
+            .setEnds(centreX(from), centreY(from), centreX(to), centreY(to));
+    }
+}
+
+void reflections::resetcrosses() {
+    for (int k = 0; k < 4; ++k) {
+        ui::Control& c = cross(k);
+        c.setLeft(homeX - c.width() / 2);
+        c.setTop(reflect::gridLine(corners[static_cast<std::size_t>(k)].homeRow) - c.height() / 2);
+    }
+    joincrosses();
+}
+
+// Line5 runs from cross 0 to cross 1, Line6 from 1 to 2, Line7 from 2 to 3, Line8 from 3 to 0.
+void reflections::joincrosses() {
+    for (int k = 0; k < 4; ++k) {
+        const ui::Control& from = cross(k);
+        const ui::Control& to = cross((k + 1) % 4);
+        control("Line" + std::to_string(k + 5))
+            .setEnds(centreX(from), centreY(from), centreX(to), centreY(to));
+    }
+}
+
+void reflections::cross_MouseMove(int k, int button, int x, int y) {
+    if (button != ui::LeftButton) return;
+    ui::Control& c = cross(k);
+    c.setLeft(c.left() + x - c.width() / 2);
+    c.setTop(c.top() + y - c.height() / 2);
+    // The outline starts at this cross on one line and ends at it on the one before.
+    ui::Control& leaving = control("Line" + std::to_string(5 + k));
+    ui::Control& arriving = control("Line" + std::to_string(5 + (k + 3) % 4));
+    leaving.setEnds(centreX(c), centreY(c), leaving.x2(), leaving.y2());
+    arriving.setEnds(arriving.x1(), arriving.y1(), centreX(c), centreY(c));
+}
+
+// To the nearest grid point, also from a drop below the last row or off the drawing area.
+void reflections::cross_MouseUp(int k) {
+    ui::Control& c = cross(k);
+    const int column = reflect::snapColumn(c.left() + c.width() / 2);
+    const int row = reflect::snapRow(c.top() + c.height() / 2);
+    c.setLeft(static_cast<int>(tables_.xpos[static_cast<std::size_t>(column)]) - c.width() / 2);
+    c.setTop(static_cast<int>(tables_.ypos[static_cast<std::size_t>(row)]) - c.height() / 2);
+    joincrosses();
+}
+
+void reflections::cmdsoln_Click() {
+    std::array<reflect::CrossBox, 4> boxes{};
+    for (int k = 0; k < 4; ++k) {
+        const ui::Control& c = cross(k);
+        boxes[static_cast<std::size_t>(k)] = {c.left(), c.top(), c.width(), c.height()};
+    }
+    ui::Control& message = control("Label4");
+    message.setCaption(reflect::answerRight(boxes, question_.imagepoints, tables_)
+                           ? "Well done"
+                           : "Incorrect. Try again");
+    message.setVisible(true);
+    // A verdict shows for its full time, also when it replaces one still on view.
+    timer("tmrmessage").setEnabled(false);
+    timer("tmrmessage").setEnabled(true);
+}
+
+void reflections::tmrmessage_Timer() {
+    timer("tmrmessage").setEnabled(false);
+    control("Label4").setVisible(false);
+}
+
+void reflections::cmdjotter_Click() { registry_.show("jotter"); }
+
+void reflections::cmdexit_Click() {
+    registry_.unload("jotter");
+    registry_.show("menu5");
+    registry_.unload("reflections");
+}
