@@ -1,12 +1,14 @@
 // Projector mode at 1920 x 1080 against the design size, in one run on the offscreen platform:
-// a click on a Hamiltonian edge from the Qt event to the painted frame, and a Jotter move
-// from the Qt event to the segment in its board, after short and long drawings.
+// a click on a Hamiltonian edge and a drag step of a reflections cross, each from the Qt event
+// to the painted frame, and a Jotter move from the Qt event to the segment in its board, after
+// short and long drawings.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -68,6 +70,33 @@ void HamiltonEdgeClick(benchmark::State& state) {
 }
 BENCHMARK(HamiltonEdgeClick)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(300)
     ->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A hand drags a reflections cross in a slow loop over the grid, in the picture box's pixels.
+void CrossDragStep(benchmark::State& state) {
+    Shown shown("reflections", state.range(0) != 0);
+    ui::Screen& screen = shown.registry.screen("reflections");
+    QWidget& picture = *shown.window->widgetFor(screen.control("Picturegraph"));
+    const double scale = shown.window->view().scale;
+    const ui::Control& cross = screen.control("Labelblack");
+    const QPointF home = QPointF((cross.left() + 105) / 15.0, (cross.top() + 187) / 15.0) * scale;
+    auto pointOf = [scale](long n) {
+        const double turn = static_cast<double>(n) / 400.0 * 6.283185307179586;
+        return QPointF(290 + 200 * std::cos(turn), 240 + 180 * std::sin(turn)) * scale;
+    };
+    send(picture, QEvent::MouseButtonPress, home, Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    long n = 0;
+    const std::string name = state.range(0) ? "reflections cross drag step, projector"
+                                             : "reflections cross drag step, design size";
+    timed(state, name, [&] {
+        send(picture, QEvent::MouseMove, pointOf(++n), Qt::NoButton, Qt::LeftButton);
+        QCoreApplication::processEvents();  // the frame is painted
+    });
+    send(picture, QEvent::MouseButtonRelease, pointOf(n), Qt::LeftButton, Qt::NoButton);
+    QCoreApplication::processEvents();
+}
+BENCHMARK(CrossDragStep)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(2000)
+    ->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void JotterMove(benchmark::State& state) {
     Shown shown("jotter", state.range(0) != 0);
