@@ -15,18 +15,31 @@ void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
 
 class PresenterKeys : public QtAppTest, public ::testing::WithParamInterface<KeyRow> {};
 
-TEST_P(PresenterKeys, OnAnActivityForwardIsTheNextButton) {
-    registry.deliver([&] { registry.show("hamilton"); });
-    ui::Control& next = registry.screen("hamilton").control("cmdgo");
+TEST_P(PresenterKeys, OnEveryActivityForwardIsTheNextButton) {
+    for (const char* activity : {"hamilton", "surds", "reflections"}) {
+        registry.deliver([&] { registry.show(activity); });
+        ui::Control& next = registry.screen(activity).control("cmdgo");
+        int presses = 0;
+        next.onClick = [&presses](int) { ++presses; };
+        // Even with an option button focused, as after a click on it.
+        QWidget* option = window(activity).widgetFor(registry.screen(activity).control("Option2"));
+        ASSERT_NE(option, nullptr);
+        QApplication::setActiveWindow(&window(activity));
+        option->setFocus();
+        QTest::keyClick(option, GetParam().key);
+        EXPECT_EQ(presses, GetParam().nextPresses) << activity;
+    }
+}
+
+// The puzzle sheet hides next: the clicker has nothing to press there.
+TEST_F(QtAppTest, ForwardKeyWithNextHiddenDoesNothing) {
+    registry.deliver([&] { registry.show("surds"); });
+    registry.deliver([&] { registry.screen("surds").control("Option5").setValue(1); });
     int presses = 0;
-    next.onClick = [&presses](int) { ++presses; };
-    // Even with an option button focused, as after a click on it.
-    QWidget* option = window("hamilton").widgetFor(registry.screen("hamilton").control("Option3"));
-    ASSERT_NE(option, nullptr);
-    QApplication::setActiveWindow(&window("hamilton"));
-    option->setFocus();
-    QTest::keyClick(option, GetParam().key);
-    EXPECT_EQ(presses, GetParam().nextPresses);
+    registry.screen("surds").control("cmdgo").onClick = [&presses](int) { ++presses; };
+    QApplication::setActiveWindow(&window("surds"));
+    QTest::keyClick(&window("surds"), Qt::Key_PageDown);
+    EXPECT_EQ(presses, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PresenterKeys,

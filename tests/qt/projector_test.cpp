@@ -1,4 +1,5 @@
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/colours.h"
@@ -100,6 +101,29 @@ TEST_F(ProjectorMode, CarriesOverToTheScreensShownNext) {
     registry.deliver([&] { registry.show("hamilton"); });
     QCoreApplication::processEvents();
     EXPECT_EQ(window("hamilton").size(), display());
+}
+
+// A cross dropped at the scaled place of a grid point lands on that point, as it would at the
+// design size: the drag goes by real Qt mouse events on the window.
+TEST_F(ProjectorMode, CrossDroppedAtAScaledPlaceSnapsToTheSameGridPoint) {
+    registry.deliver([&] { registry.show("reflections"); });
+    key("reflections", Qt::Key_F11);
+    ui::Screen& s = registry.screen("reflections");
+    ui::qt::ScreenWindow& w = window("reflections");
+    QWidget& picture = *w.widgetFor(s.control("Picturegraph"));
+    const double scale = w.view().scale;
+    auto onWindow = [&](double xTwips, double yTwips) {
+        return picture.mapTo(&w, (QPointF(xTwips, yTwips) / 15 * scale).toPoint());
+    };
+    const ui::Control& red = s.control("Labelred");
+    QWindow& handle = *w.windowHandle();
+    // Grid point (2, 3) is at 5100, 2100 in the drawing area; let go a little off it.
+    QTest::mousePress(&handle, Qt::LeftButton, {}, onWindow(8450, 2600));
+    QTest::mouseMove(&handle, onWindow(6000, 3000));
+    QTest::mouseMove(&handle, onWindow(5160, 2040));
+    QTest::mouseRelease(&handle, Qt::LeftButton, {}, onWindow(5160, 2040));
+    EXPECT_EQ(red.left() + red.width() / 2, 5100);
+    EXPECT_EQ(red.top() + red.height() / 2, 2100);
 }
 
 TEST_F(ProjectorMode, JotterFloatsAsALargerBoardAndDrawsWhereTheStrokeGoes) {

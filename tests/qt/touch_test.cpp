@@ -47,6 +47,19 @@ TEST_F(Touch, TapPressesAButton) {
     EXPECT_TRUE(registry.isLoaded("jotter"));
 }
 
+TEST_F(Touch, OneFingerDragMovesACrossAndItSnaps) {
+    registry.deliver([&] { registry.show("reflections"); });
+    QCoreApplication::processEvents();
+    ui::Screen& s = registry.screen("reflections");
+    QWidget& picture = *window("reflections").widgetFor(s.control("Picturegraph"));
+    auto onWindow = [&](int x, int y) { return picture.mapTo(&window("reflections"), atTwips(x, y)); };
+    // From the red cross's home to near grid point (2, 3), at 5100, 2100 in the drawing area.
+    drag(window("reflections"), {onWindow(8450, 2600), onWindow(7000, 2400), onWindow(5160, 2040)});
+    const ui::Control& red = s.control("Labelred");
+    EXPECT_EQ(red.left() + red.width() / 2, 5100);
+    EXPECT_EQ(red.top() + red.height() / 2, 2100);
+}
+
 TEST_F(Touch, OneFingerDragDrawsInTheJotter) {
     registry.deliver([&] { registry.show("jotter"); });
     QCoreApplication::processEvents();
