@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/registry.h"
+#include "bench_support.h"
 #include "program/screens.h"
 #include "ui/qt/qt_platform.h"
 
@@ -39,9 +40,7 @@ QPoint pointOf(long n) {
 }
 
 void send(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButton button) {
-    QMouseEvent event(type, QPointF(at), window.mapToGlobal(QPointF(at)), button,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &event);
+    sendMouse(window, type, QPointF(at), button, Qt::LeftButton);
 }
 
 void strokeTo(QWidget& window, long n) {
@@ -100,11 +99,6 @@ BENCHMARK(JotterMove)
     ->Repetitions(repetitions)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-
-double median(std::vector<double> v) {
-    std::ranges::sort(v);
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 void printSummary() {
     if (!results.contains(100) || !results.contains(100'000)) return;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/registry.h"
+#include "bench_support.h"
 #include "program/screens.h"
 #include "ui/qt/qt_platform.h"
 
@@ -23,8 +24,7 @@ constexpr int movesPerRun = 2000;
 std::vector<double> microseconds;
 
 void send(QWidget& target, QEvent::Type type, QPointF at, Qt::MouseButton button) {
-    QMouseEvent event(type, at, target.mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &event);
+    sendMouse(target, type, at, button, Qt::LeftButton);
 }
 
 // The n-th pointer position, in pixels of the drawing area: a slow loop over the grid.

@@ -11,30 +11,17 @@
 #include <vector>
 
 #include "app/registry.h"
+#include "bench_support.h"
 #include "program/screens.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/screen_window.h"
 
 namespace {
 
-// Counts the paints of the window, so a timed click is known to have reached the screen.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 void send(QWidget& button, QEvent::Type type) {
-    const QPointF at(button.width() / 2.0, button.height() / 2.0);
-    QMouseEvent event(type, at, button.mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&button, &event);
+    sendMouse(button, type, QPointF(button.width() / 2.0, button.height() / 2.0), Qt::LeftButton,
+              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);
 }
 
 std::vector<double> microseconds;
@@ -74,11 +61,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    if (!microseconds.empty()) {
-        std::ranges::sort(microseconds);
+    if (!microseconds.empty())
         std::printf("\nOne next click to the painted frame, median of %zu: %.1f us\n",
-                    microseconds.size(), microseconds[microseconds.size() / 2]);
-    }
+                    microseconds.size(), median(microseconds));
     benchmark::Shutdown();
     return 0;
 }
