@@ -62,13 +62,12 @@ TEST_F(TitleScreen, ExitEndsWhateverElseIsLoaded) {
         EXPECT_FALSE(registry.isLoaded(name)) << name;
 }
 
-TEST_F(TitleScreen, CloseBoxRequestsAreRefusedWithoutWindowButtons) {
+TEST_F(TitleScreen, CloseRequestEndsTheProgramAsExitDoes) {
     registry.show("Titlefrm");
-    registry.show("jotter");
     registry.closeRequested(registry.screen("Titlefrm"));
-    registry.closeRequested(registry.screen("jotter"));
-    EXPECT_TRUE(shown("Titlefrm"));
-    EXPECT_FALSE(registry.isLoaded("jotter"));
+    EXPECT_TRUE(platform.ended);
+    EXPECT_TRUE(platform.windows.empty());
+    EXPECT_TRUE(registry.loadedScreens().empty());
 }
 
 TEST(OpeningFrames, NamesHaveThreeDigits) {
