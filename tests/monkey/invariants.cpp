@@ -31,6 +31,14 @@ std::string closeFault(const Registry& registry, const EventOutcome& outcome) {
 
 }  // namespace
 
+std::vector<std::string> reachableScreens(const Registry& registry) {
+    std::vector<std::string> names(std::begin(shellScreens), std::end(shellScreens));
+    for (const Activity& a : activities) names.emplace_back(a.screen);
+    names.emplace_back("jotter");
+    std::erase_if(names, [&](const std::string& name) { return !registry.has(name); });
+    return names;
+}
+
 std::string brokenInvariant(const Registry& registry, const EventOutcome& outcome) {
     if (registry.caughtFaults() > 0) return "no handler threw";
     if (outcome.timerOfUnloaded) return "no timer fired for a screen that is not loaded";

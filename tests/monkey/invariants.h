@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 class Registry;
 
@@ -33,6 +34,10 @@ struct EventOutcome {
     std::string closed;
     bool closedHasWindowButtons = false;
 };
+
+// The screens of these tables and the Jotter that this build has, none of which may stay
+// out of reach from start-up.
+std::vector<std::string> reachableScreens(const Registry& registry);
 
 // The invariant that the program breaks after an event, or empty when all hold.
 std::string brokenInvariant(const Registry& registry, const EventOutcome& outcome);

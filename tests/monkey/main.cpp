@@ -17,6 +17,7 @@ struct Options {
     bool seeded = false;
     std::uint64_t events = 10000;
     bool qt = false;
+    bool everyScreen = false;  // a screen never shown is a fault
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -26,6 +27,8 @@ bool parse(int argc, char** argv, Options& o) {
         try {
             if (arg == "--qt") {
                 o.qt = true;
+            } else if (arg == "--every-screen") {
+                o.everyScreen = true;
             } else if (valued && arg == "--seed") {
                 o.seed = std::stoull(argv[++i]);
                 o.seeded = true;
@@ -50,7 +53,7 @@ void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 std::string replay(const Options& o, std::uint64_t events) {
     return "quillon_monkey --seed " + std::to_string(o.seed) + " --events " +
-           std::to_string(events) + (o.qt ? " --qt" : "");
+           std::to_string(events) + (o.qt ? " --qt" : "") + (o.everyScreen ? " --every-screen" : "");
 }
 
 }  // namespace
@@ -58,7 +61,7 @@ std::string replay(const Options& o, std::uint64_t events) {
 int main(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, o)) {
-        std::cerr << "usage: quillon_monkey [--seed S] [--events N] [--qt]\n";
+        std::cerr << "usage: quillon_monkey [--seed S] [--events N] [--qt] [--every-screen]\n";
         return 2;
     }
     if (!o.seeded)
@@ -84,6 +87,10 @@ int main(int argc, char** argv) {
     monkey.run(o.events);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
+    std::string unseen;
+    for (const std::string& name : reachableScreens(driver->registry()))
+        if (!monkey.screensShown().contains(name)) unseen += " " + name;
+
     if (!monkey.fault().empty()) {
         std::cout << "monkey: fault at event " << monkey.eventsRun() << ", seed " << o.seed
                   << ": " << monkey.fault() << "\n"
@@ -93,6 +100,10 @@ int main(int argc, char** argv) {
     }
     std::cout << "monkey: screens shown:";
     for (const std::string& name : monkey.screensShown()) std::cout << ' ' << name;
+    if (!unseen.empty()) {
+        std::cout << "\nmonkey: never shown:" << unseen << std::endl;
+        if (o.everyScreen) return 1;
+    }
     const auto rate = static_cast<long long>(static_cast<double>(o.events) /
                                              std::max(took.count(), 1e-9));
     std::cout << "\nmonkey: " << o.events << " events, seed " << o.seed << ", 0 faults, " << rate
