@@ -92,7 +92,7 @@ void Monkey::step() {
     if (!dragScreen_.empty()) return continueDrag();
     const std::vector<const ui::Screen*> shown = shownScreens(driver_.registry());
     if (shown.empty()) return advanceClock();
-    const ui::Screen& screen = *shown[static_cast<std::size_t>(pick(static_cast<int>(shown.size())))];
+    const ui::Screen& screen = *oneOf(shown);
     const int roll = pick(100);
     if (roll < 45) return clickControl(screen);
     if (roll < 60) return clickPoint(screen);
@@ -109,7 +109,7 @@ void Monkey::clickControl(const ui::Screen& screen) {
         if (clickable(*c))
             candidates.insert(candidates.end(), answers(*c) ? 4 : 1, c.get());
     if (candidates.empty()) return clickPoint(screen);
-    const ui::Control& c = *candidates[static_cast<std::size_t>(pick(static_cast<int>(candidates.size())))];
+    const ui::Control& c = *oneOf(candidates);
     const ScreenPoint origin = screenOrigin(c);
     const int x = origin.x + c.width() / 2;
     const int y = origin.y + c.height() / 2;
@@ -126,7 +126,7 @@ void Monkey::clickPoint(const ui::Screen& screen) {
         if ((c->kind() == ui::ControlKind::Frame || c->kind() == ui::ControlKind::PictureBox) &&
             onView(*c))
             grounds.push_back(c.get());
-    const ui::Control* ground = grounds[static_cast<std::size_t>(pick(static_cast<int>(grounds.size())))];
+    const ui::Control* ground = oneOf(grounds);
     ScreenPoint origin;
     int width = screen.clientWidth();
     int height = screen.clientHeight();

@@ -3,6 +3,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 #include "invariants.h"
@@ -41,6 +42,10 @@ private:
 
     int pick(int count);
     int between(int low, int high);
+    template <class T>
+    const T& oneOf(const std::vector<T>& choices) {
+        return choices[static_cast<std::size_t>(pick(static_cast<int>(choices.size())))];
+    }
 
     Driver& driver_;
     std::mt19937_64 random_;
