@@ -6,7 +6,7 @@ program=$1
 for tool in xvfb-run xdotool openbox xprop; do
   command -v $tool >/dev/null || { echo "xvfb-run, xdotool, openbox and xprop are needed"; exit 1; }
 done
-export PROGRAM=$program
+export PROGRAM=$program WAIT_FOR_WINDOW=$(dirname "$0")/wait_for_window.sh
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   openbox --sm-disable >/dev/null 2>&1 & wm=$!
   # As at a desktop: the window manager is up before the program starts.
@@ -15,12 +15,7 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     sleep 0.1
   done
   "$PROGRAM" & pid=$!
-  win=""
-  for _ in $(seq 300); do
-    win=$(xdotool search --onlyvisible --classname quillon 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
+  win=$("$WAIT_FOR_WINDOW")
   [ -n "$win" ] || { echo "no window appeared"; kill $pid $wm; exit 1; }
   # Keys that come before the window manager has taken the window are lost: press again.
   for _ in $(seq 10); do

@@ -5,15 +5,10 @@ set -u
 program=$1
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || {
   echo "xvfb-run and xdotool are needed"; exit 1; }
-export PROGRAM=$program
+export PROGRAM=$program WAIT_FOR_WINDOW=$(dirname "$0")/wait_for_window.sh
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$PROGRAM" & pid=$!
-  win=""
-  for _ in $(seq 300); do
-    win=$(xdotool search --onlyvisible --classname quillon 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
+  win=$("$WAIT_FOR_WINDOW")
   [ -n "$win" ] || { echo "no window appeared"; kill $pid; exit 1; }
   eval "$(xdotool getwindowgeometry --shell "$win")"
   # "Exit" sits at 2760, 6000 twips in a frame whose top is 90 twips above the client area.
