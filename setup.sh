@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 
 packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  fonts-wine fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick"
+  fonts-wine fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils openbox valgrind
+  imagemagick"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

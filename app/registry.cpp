@@ -40,6 +40,12 @@ ui::Screen& Registry::screen(std::string_view name) {
 
 bool Registry::isLoaded(std::string_view name) const { return loaded_.contains(name); }
 
+std::vector<ui::Screen*> Registry::loadedScreens() const {
+    std::vector<ui::Screen*> screens;
+    for (const auto& [name, s] : loaded_) screens.push_back(s.get());
+    return screens;
+}
+
 void Registry::show(std::string_view name) {
     if (ended_) return;
     ui::Screen& s = screen(name);
@@ -72,6 +78,7 @@ void Registry::deliver(const std::function<void()>& handler) {
         handler();
     } catch (const std::exception& e) {
         // A fault in one handler must not take the lesson down with it.
+        ++caughtFaults_;
         std::cerr << "quillon: " << e.what() << '\n';
     }
     if (--depth_ == 0) {
@@ -81,9 +88,14 @@ void Registry::deliver(const std::function<void()>& handler) {
 }
 
 void Registry::closeRequested(ui::Screen& screen) {
-    if (!screen.windowButtons()) return;
     if (screen.onCloseBox) {
         deliver(screen.onCloseBox);
+        return;
+    }
+    // The title, introduction and menus offer no other way out: whoever closes one means to
+    // leave, as "Exit" does.
+    if (!screen.windowButtons()) {
+        deliver([this] { end(); });
         return;
     }
     const std::string name = screen.name();

@@ -31,6 +31,7 @@ public:
         return dynamic_cast<T&>(screen(name));
     }
     bool isLoaded(std::string_view name) const;
+    std::vector<ui::Screen*> loadedScreens() const;
     // Whether a screen of that name exists in this build at all.
     bool has(std::string_view name) const { return factories_.contains(name); }
     void show(std::string_view name);
@@ -41,6 +42,8 @@ public:
 
     ui::Platform& platform() const { return platform_; }
     ui::Random& random() { return random_; }
+    // Handlers that threw: each was stopped, reported on stderr, and the program went on.
+    int caughtFaults() const { return caughtFaults_; }
 
     void deliver(const std::function<void()>& handler) override;
     void closeRequested(ui::Screen& screen) override;
@@ -56,4 +59,5 @@ private:
     std::vector<std::unique_ptr<ui::Screen>> unloaded_;  // awaiting the end of the event
     int depth_ = 0;
     bool ended_ = false;
+    int caughtFaults_ = 0;
 };

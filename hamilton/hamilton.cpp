@@ -93,8 +93,6 @@ hamilton::hamilton(Registry& registry)
     control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
     timer("Timer2").onTimer = [this] { Timer2_Timer(); };
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
-    // Closing the window is leaving the activity, Jotter and all.
-    onCloseBox = [this] { cmdexit_Click(); };
 }
 
 void hamilton::Form_Load() {

@@ -82,6 +82,7 @@ jotter::jotter(Registry& registry)
     control("Command6").onClick = control("Command7").onClick = [this](int) { Command6_Click(); };
     control("Command3").onClick = [this](int) { Command3_Click(); };
     control("Command4").onClick = [this](int) { Command4_Click(); };
+    onCloseBox = [this] { Command1_Click(); };
 }
 
 void jotter::Form_Load() {

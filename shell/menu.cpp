@@ -140,8 +140,16 @@ void TopicMenu::Form_Load() {
     }
 }
 
+// The window system lets the user reach the menu behind an open activity; it waits there for
+// the activity to come back to it, so it takes no click meanwhile.
+bool TopicMenu::activityOpen() const {
+    for (const char* activity : topicsOf(number_).activities)
+        if (activity && registry_.isLoaded(activity)) return true;
+    return false;
+}
+
 void TopicMenu::Label2_Click(int index) {
-    if (index >= linksTab || index == number_ - 1) return;
+    if (index >= linksTab || index == number_ - 1 || activityOpen()) return;
     registry_.show(menuName(index + 1));
     registry_.unload(name());
 }
@@ -149,12 +157,13 @@ void TopicMenu::Label2_Click(int index) {
 // The activity opens over the menu, which stays loaded behind it. An activity this build
 // does not carry yet leaves the topic inert.
 void TopicMenu::Label3_Click(int index) {
-    if (index >= topicCount - 1) return;
+    if (index >= topicCount - 1 || activityOpen()) return;
     const char* activity = topicsOf(number_).activities.at(static_cast<std::size_t>(index));
     if (activity && registry_.has(activity)) registry_.show(activity);
 }
 
 void TopicMenu::Command1_Click() {
+    if (activityOpen()) return;
     registry_.show("intro0");
     registry_.unload(name());
 }

@@ -22,6 +22,8 @@ public:
     int number() const { return number_; }
 
 private:
+    bool activityOpen() const;
+
     Registry& registry_;
     int number_;
 };

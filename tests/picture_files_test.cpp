@@ -95,4 +95,16 @@ TEST_F(PictureFiles, MissingOrUnreadableFailsAndSaysWhereItLooked) {
     }
 }
 
+TEST_F(PictureFiles, ABadPictureIsSaidOnceAndTriedAgainEachTime) {
+    FakePlatform platform;
+    platform.folders = folders();
+    testing::internal::CaptureStderr();
+    for (const char* path : {"Images\\gone.jpg", "images/GONE.jpg", "Images\\gone.jpg"})
+        EXPECT_FALSE(ui::loadPicture(platform, path).has_value()) << path;
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    put("work/Images/gone.jpg");
+    EXPECT_TRUE(ui::loadPicture(platform, "Images\\gone.jpg").has_value());
+}
+
 }  // namespace

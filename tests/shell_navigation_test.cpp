@@ -67,6 +67,23 @@ const Journey journeys[] = {
     {"GreyedMenu5Topic", {ok, introTab(4), topic(5, 0), topic(5, 4)}, {"menu5"}, {}},
     {"GreyedMenu3", {ok, introTab(2), topic(3, 0), {"menu3", "Label4"}}, {"menu3"}, {}},
     {"GreyedLinksTab", {ok, introTab(5), introTab(0), menuTab(1, 5)}, {"menu1"}, {}},
+    // The menu behind an open activity waits for it: no tab, exit or other topic acts.
+    {"MenuBehindHamiltonTakesNoTab",
+     {ok, introTab(0), topic(1, 0), menuTab(1, 1)},
+     {"menu1", "hamilton"},
+     {}},
+    {"MenuBehindHamiltonTakesNoExit",
+     {ok, introTab(0), topic(1, 0), menuExit(1)},
+     {"menu1", "hamilton"},
+     {}},
+    {"MenuBehindHamiltonOpensNoSecondActivity",
+     {ok, introTab(0), topic(1, 0), topic(1, 4)},
+     {"menu1", "hamilton"},
+     {}},
+    {"MenuBehindReflectionsTakesNoTab",
+     {ok, introTab(4), topic(5, 2), menuTab(5, 0), menuExit(5)},
+     {"menu5", "reflections"},
+     {}},
 };
 
 // Stands in for an activity the build may not carry yet; a real one keeps its place.

@@ -71,6 +71,9 @@ std::optional<Picture> loadPicture(Platform& platform, std::string_view path) {
     if (file) {
         if (Picture picture = platform.decodePicture(*file)) return picture;
     }
+    std::string written;  // one spelling for "Images\exit.jpg" and "images/EXIT.jpg"
+    for (const std::string& part : pathParts(path)) written.append("/").append(lowered(part));
+    if (!platform.firstFailureOf(written)) return std::nullopt;
     std::string searched;
     for (const fs::path& f : folders) searched += (searched.empty() ? "" : ", ") + f.string();
     std::cerr << "quillon: picture \"" << path << "\" "

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,12 @@ public:
     // Bring every window up to date with its screen.
     virtual void refresh() = 0;
 
+    // True the first time a picture fails: each bad picture is said once on stderr, however
+    // often the screens try it again.
+    bool firstFailureOf(const std::string& picture) {
+        return failedPictures_.insert(picture).second;
+    }
+
     void setEventSink(EventSink* sink) { sink_ = sink; }
     EventSink* eventSink() const { return sink_; }
     // Every input and timer tick enters the screens through here.
@@ -72,6 +79,7 @@ public:
 
 private:
     EventSink* sink_ = nullptr;
+    std::set<std::string> failedPictures_;
 };
 
 }  // namespace ui

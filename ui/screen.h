@@ -67,6 +67,7 @@ public:
     void bringToFront(Control& c);
     void sendToBack(Control& c);
     Timer& timer(std::string_view name) const;
+    const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
     Surface& surface() { return surface_; }
 
     // Pointer input from the platform: position in twips relative to the client area of
@@ -79,7 +80,8 @@ public:
 
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
-    // The window's close box; without a handler the screen is simply unloaded.
+    // The window system's close: its close box or Alt+F4. Without a handler the registry
+    // decides (see Registry::closeRequested).
     std::function<void()> onCloseBox;
 
     // Changes since the platform last drew this screen.
