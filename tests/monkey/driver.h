@@ -4,6 +4,8 @@
 class Registry;
 
 enum class PointerAction { Down, Move, Up };
+// The keys the program answers: a presenter's forward, and projector mode on and off.
+enum class Key { Next, Projector, LeaveProjector };
 
 // What the monkey drives: the program on some platform, fed input as the window system would.
 class Driver {
@@ -18,6 +20,8 @@ public:
                          int y) = 0;
     // The window system's close on a screen's window.
     virtual void close(const std::string& screen) = 0;
+    // A key pressed while the screen's window is active.
+    virtual void key(const std::string& screen, Key k) = 0;
     // Moves the test clock on, firing the timers that fall due.
     virtual void advance(int ms) = 0;
     // Where the platform's windows disagree with the screens: empty when they agree.

@@ -100,6 +100,12 @@ void ModelDriver::close(const std::string& name) {
     if (registry_->isLoaded(name)) registry_->closeRequested(registry_->screen(name));
 }
 
+// The model has no projector: only the presenter's forward reaches it.
+void ModelDriver::key(const std::string& name, Key k) {
+    if (k == Key::Next && registry_->isLoaded(name))
+        registry_->nextRequested(registry_->screen(name));
+}
+
 std::string ModelDriver::windowFault() {
     std::set<std::string> loaded;
     for (const ui::Screen* s : registry_->loadedScreens()) {

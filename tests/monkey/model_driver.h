@@ -17,6 +17,7 @@ public:
     void pointer(const std::string& screen, PointerAction action, int button, int x,
                  int y) override;
     void close(const std::string& screen) override;
+    void key(const std::string& screen, Key k) override;
     void advance(int ms) override { platform_->advance(static_cast<std::uint64_t>(ms)); }
     std::string windowFault() override;
     void restart() override;

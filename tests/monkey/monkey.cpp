@@ -99,6 +99,7 @@ void Monkey::step() {
     if (roll < 70) return startDrag(screen);
     if (roll < 85) return movePointer(screen);
     if (roll < 86) return closeWindow(screen);
+    if (roll < 88) return pressKey(screen);
     advanceClock();
 }
 
@@ -186,6 +187,15 @@ void Monkey::closeWindow(const ui::Screen& screen) {
     outcome_.closed = screen.name();
     outcome_.closedHasWindowButtons = screen.windowButtons();
     driver_.close(outcome_.closed);
+}
+
+void Monkey::pressKey(const ui::Screen& screen) {
+    constexpr Key keys[] = {Key::Next, Key::Projector, Key::LeaveProjector};
+    constexpr const char* names[] = {"Page Down", "F11", "Escape"};
+    const int which = pick(3);
+    const Key k = keys[which];
+    description_ = std::string(names[which]) + " on " + screen.name();
+    driver_.key(screen.name(), k);
 }
 
 void Monkey::advanceClock() {

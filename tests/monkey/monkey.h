@@ -34,6 +34,7 @@ private:
     void continueDrag();
     void movePointer(const ui::Screen& screen);
     void closeWindow(const ui::Screen& screen);
+    void pressKey(const ui::Screen& screen);
     void advanceClock();
 
     // Every screen loaded now has its timers and the title's "Exit" watched.

@@ -22,9 +22,12 @@ Qt::MouseButton qtButton(int button) {
     return button == ui::RightButton ? Qt::RightButton : Qt::LeftButton;
 }
 
-QPoint pixels(int x, int y) {
-    return {static_cast<int>(std::floor(x / static_cast<double>(ui::twipsPerPixel))),
-            static_cast<int>(std::floor(y / static_cast<double>(ui::twipsPerPixel)))};
+// A point of the design in twips, on the window as it is drawn now (projector mode or not).
+QPoint pixels(const ui::qt::ScreenWindow& w, int x, int y) {
+    const QPointF design(x / static_cast<double>(ui::twipsPerPixel),
+                         y / static_cast<double>(ui::twipsPerPixel));
+    const QPointF at = w.view().toWindow(design);
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
 }
 
 }  // namespace
@@ -54,21 +57,20 @@ ui::qt::ScreenWindow* QtDriver::windowOf(const std::string& screen) const {
 
 void QtDriver::pointer(const std::string& screen, PointerAction action, int button, int x,
                        int y) {
-    const QPoint at = pixels(x, y);
-    QWindow* target = pressed_;
-    if (!target || action == PointerAction::Down) {
-        ui::qt::ScreenWindow* w = windowOf(screen);
-        target = w ? w->windowHandle() : nullptr;
-    }
-    if (action == PointerAction::Up) pressed_.clear();
+    ui::qt::ScreenWindow* window = pressedWindow_;
+    if (!pressed_ || action == PointerAction::Down) window = windowOf(screen);
+    QWindow* target = window ? window->windowHandle() : nullptr;
+    if (action == PointerAction::Up) pressed_.clear(), pressedWindow_.clear();
     if (!target) {
         // The window went while the button was down: the button still comes up.
         QTestPrivate::qtestMouseButtons.setFlag(qtButton(button), false);
         return;
     }
+    const QPoint at = pixels(*window, x, y);
     switch (action) {
         case PointerAction::Down:
             pressed_ = target;
+            pressedWindow_ = window;
             QTest::mousePress(target, qtButton(button), {}, at);
             break;
         case PointerAction::Move: QTest::mouseMove(target, at); break;
@@ -83,6 +85,17 @@ void QtDriver::close(const std::string& screen) {
         QCoreApplication::sendEvent(w, &close);
         settle();
     }
+}
+
+void QtDriver::key(const std::string& screen, Key k) {
+    ui::qt::ScreenWindow* w = windowOf(screen);
+    if (!w) return;
+    QApplication::setActiveWindow(w);
+    const Qt::Key qtKey = k == Key::Next        ? Qt::Key_PageDown
+                          : k == Key::Projector ? Qt::Key_F11
+                                                : Qt::Key_Escape;
+    QTest::keyClick(w, qtKey);
+    settle();
 }
 
 void QtDriver::advance(int ms) {

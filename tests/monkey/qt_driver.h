@@ -19,6 +19,7 @@ public:
     void pointer(const std::string& screen, PointerAction action, int button, int x,
                  int y) override;
     void close(const std::string& screen) override;
+    void key(const std::string& screen, Key k) override;
     void advance(int ms) override;
     std::string windowFault() override;
     void restart() override;
@@ -40,4 +41,5 @@ private:
     std::unique_ptr<Registry> registry_;
     // The window a press went to: it takes every move and the release until then.
     QPointer<QWindow> pressed_;
+    QPointer<ui::qt::ScreenWindow> pressedWindow_;
 };
