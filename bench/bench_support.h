@@ -1,12 +1,38 @@
 #pragma once
-// What the Qt benchmarks share: a real mouse event, a count of paints, and the median.
+// What the Qt benchmarks share: the program with one screen shown, a real mouse event, a
+// count of paints, the median, and a main() on the offscreen platform.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
 #include <algorithm>
+#include <benchmark/benchmark.h>
+#include <functional>
 #include <vector>
+
+#include "app/registry.h"
+#include "program/screens.h"
+#include "ui/qt/qt_platform.h"
+
+// The program with one screen shown, at the design size or in projector mode.
+struct ShownScreen {
+    explicit ShownScreen(const char* name, bool projector = false) {
+        // Windows of the previous run are deleted later by the event loop: let them go now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        registerScreens(registry);
+        registry.deliver([&] { registry.show(name); });
+        platform.setProjector(projector);
+        QCoreApplication::processEvents();
+        screen = &registry.screen(name);
+        window = platform.windowOf(*screen);
+    }
+    ui::qt::QtPlatform platform;
+    Registry registry{platform};
+    ui::Screen* screen = nullptr;
+    ui::qt::ScreenWindow* window = nullptr;
+};
 
 // A mouse event as the window system delivers it: `button` changed, `held` down after it.
 inline void sendMouse(QWidget& target, QEvent::Type type, QPointF at, Qt::MouseButton button,
@@ -26,6 +52,19 @@ protected:
         return false;
     }
 };
+
+// Runs the benchmarks on Qt's offscreen platform (`platform` may name its display), then
+// prints the summary.
+inline int runOffscreen(int argc, char** argv, const std::function<void()>& summary,
+                        const char* platform = "offscreen") {
+    qputenv("QT_QPA_PLATFORM", platform);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    summary();
+    benchmark::Shutdown();
+    return 0;
+}
 
 // The median: a busy machine stretches some steps, not the typical one.
 inline double median(std::vector<double> v) {

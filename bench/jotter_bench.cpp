@@ -3,8 +3,6 @@
 // neither may the memory.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,10 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.h"
 #include "bench_support.h"
-#include "program/screens.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
@@ -58,14 +53,8 @@ std::map<long, Result> results;
 
 void JotterMove(benchmark::State& state) {
     const long drawn = state.range(0);
-    // Windows of the previous run are deleted later by the event loop: let them go now.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ui::qt::QtPlatform platform;
-    Registry registry(platform);
-    registerScreens(registry);
-    registry.deliver([&] { registry.show("jotter"); });
-    QCoreApplication::processEvents();
-    QWidget& window = *platform.windowOf(registry.screen("jotter"));
+    ShownScreen shown("jotter");
+    QWidget& window = *shown.window;
 
     Result& result = results[drawn];
     send(window, QEvent::MouseButtonPress, pointOf(0), Qt::LeftButton);
@@ -117,12 +106,4 @@ void printSummary() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printSummary();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runOffscreen(argc, argv, printSummary); }

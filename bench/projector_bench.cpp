@@ -4,8 +4,6 @@
 // short and long drawings.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -14,31 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.h"
 #include "bench_support.h"
-#include "program/screens.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
 std::map<std::string, std::vector<double>> timings;  // microseconds, by benchmark name
 
 constexpr auto send = sendMouse;
-
-// The program with one screen shown, at the design size or in projector mode.
-struct Shown {
-    Shown(const char* screen, bool projector) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        registerScreens(registry);
-        registry.deliver([&] { registry.show(screen); });
-        platform.setProjector(projector);
-        QCoreApplication::processEvents();
-        window = platform.windowOf(registry.screen(screen));
-    }
-    ui::qt::QtPlatform platform;
-    Registry registry{platform};
-    ui::qt::ScreenWindow* window = nullptr;
-};
 
 template <class Step>
 void timed(benchmark::State& state, const std::string& name, Step step) {
@@ -53,7 +33,7 @@ void timed(benchmark::State& state, const std::string& name, Step step) {
 }
 
 void HamiltonEdgeClick(benchmark::State& state) {
-    Shown shown("hamilton", state.range(0) != 0);
+    ShownScreen shown("hamilton", state.range(0) != 0);
     const ui::Control& line = shown.registry.screen("hamilton").control("Line1", 0);
     const QPointF centre = shown.window->view().toWindow(
         QPointF((line.x1() + line.x2()) / 2, (line.y1() + line.y2()) / 2) / 15);
@@ -75,7 +55,7 @@ BENCHMARK(HamiltonEdgeClick)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(3
 
 // A hand drags a reflections cross in a slow loop over the grid, in the picture box's pixels.
 void CrossDragStep(benchmark::State& state) {
-    Shown shown("reflections", state.range(0) != 0);
+    ShownScreen shown("reflections", state.range(0) != 0);
     ui::Screen& screen = shown.registry.screen("reflections");
     QWidget& picture = *shown.window->widgetFor(screen.control("Picturegraph"));
     const double scale = shown.window->view().scale;
@@ -101,7 +81,7 @@ BENCHMARK(CrossDragStep)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(2000)
     ->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void JotterMove(benchmark::State& state) {
-    Shown shown("jotter", state.range(0) != 0);
+    ShownScreen shown("jotter", state.range(0) != 0);
     const double scale = shown.window->view().scale;
     auto pointOf = [scale](long n) {  // a zigzag of short strokes over the board
         const long step = n % 120;
@@ -128,14 +108,11 @@ BENCHMARK(JotterMove)->ArgNames({"projector", "segments"})
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string display = "offscreen:configfile=" QUILLON_SOURCE_DIR "/tests/qt/displays/1920x1080.json";
-    qputenv("QT_QPA_PLATFORM", display.c_str());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    std::printf("\nMedians on a 1920 x 1080 display (projector:0 is the design size):\n");
-    for (const auto& [name, us] : timings)
-        std::printf("  %-45s %9.1f us\n", name.c_str(), median(us));
-    benchmark::Shutdown();
-    return 0;
+    const std::string display =
+        "offscreen:configfile=" QUILLON_SOURCE_DIR "/tests/qt/displays/1920x1080.json";
+    return runOffscreen(argc, argv, [] {
+        std::printf("\nMedians on a 1920 x 1080 display (projector:0 is the design size):\n");
+        for (const auto& [name, us] : timings)
+            std::printf("  %-45s %9.1f us\n", name.c_str(), median(us));
+    }, display.c_str());
 }

@@ -3,18 +3,13 @@
 // costs far less than a repaint of the whole grid.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "app/registry.h"
 #include "bench_support.h"
-#include "program/screens.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
@@ -34,14 +29,9 @@ QPointF pointOf(long n) {
 }
 
 void CrossDragStep(benchmark::State& state) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ui::qt::QtPlatform platform;
-    Registry registry(platform);
-    registerScreens(registry);
-    registry.deliver([&] { registry.show("reflections"); });
-    QCoreApplication::processEvents();
-    ui::Screen& screen = registry.screen("reflections");
-    ui::qt::ScreenWindow& window = *platform.windowOf(screen);
+    ShownScreen shown("reflections");
+    ui::Screen& screen = *shown.screen;
+    ui::qt::ScreenWindow& window = *shown.window;
     QWidget& picture = *window.widgetFor(screen.control("Picturegraph"));
     const ui::Control& cross = screen.control("Labelblack");
 
@@ -79,12 +69,4 @@ void printSummary() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printSummary();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runOffscreen(argc, argv, printSummary); }

@@ -2,18 +2,12 @@
 // painted in the window.
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
-#include "app/registry.h"
 #include "bench_support.h"
-#include "program/screens.h"
-#include "ui/qt/qt_platform.h"
 #include "ui/qt/screen_window.h"
 
 namespace {
@@ -27,13 +21,9 @@ void send(QWidget& button, QEvent::Type type) {
 std::vector<double> microseconds;
 
 void SurdsNext(benchmark::State& state) {
-    ui::qt::QtPlatform platform;
-    Registry registry(platform);
-    registerScreens(registry);
-    registry.deliver([&] { registry.show("surds"); });
-    QCoreApplication::processEvents();
-    ui::Screen& surds = registry.screen("surds");
-    ui::qt::ScreenWindow& window = *platform.windowOf(surds);
+    ShownScreen shown("surds");
+    ui::Screen& surds = *shown.screen;
+    ui::qt::ScreenWindow& window = *shown.window;
     QWidget& next = *window.widgetFor(surds.control("cmdgo"));
     PaintCounter counter;
     window.installEventFilter(&counter);
@@ -57,13 +47,9 @@ BENCHMARK(SurdsNext)->Iterations(2000)->UseManualTime()->Unit(benchmark::kMicros
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    if (!microseconds.empty())
-        std::printf("\nOne next click to the painted frame, median of %zu: %.1f us\n",
-                    microseconds.size(), median(microseconds));
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreen(argc, argv, [] {
+        if (!microseconds.empty())
+            std::printf("\nOne next click to the painted frame, median of %zu: %.1f us\n",
+                        microseconds.size(), median(microseconds));
+    });
 }

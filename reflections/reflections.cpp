@@ -168,8 +168,6 @@ reflections::reflections(Registry& registry)
         };
         cross(k).onMouseUp = [this, k](int, const ui::MouseEvent&) { cross_MouseUp(k); };
     }
-    // Closing the window is leaving the activity, Jotter and all.
-    onCloseBox = [this] { cmdexit_Click(); };
 }
 
 ui::Control& reflections::cross(int k) const {

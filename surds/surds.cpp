@@ -279,8 +279,6 @@ surds::surds(Registry& registry)
     control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
     control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
     control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
-    // Closing the window is leaving the activity, Jotter and all.
-    onCloseBox = [this] { cmdexit_Click(); };
 }
 
 void surds::Form_Load() {

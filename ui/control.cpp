@@ -115,5 +115,4 @@ void Control::reportDrawn() {
                                 reach));
 }
 
-
 }  // namespace ui

@@ -210,7 +210,7 @@ void ScreenWindow::viewChanged() {
 // The design size and place; in projector mode the whole display, or for the floating Jotter
 // a larger board where it stands.
 void ScreenWindow::applyView() {
-    const QSizeF design(toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight()));
+    const QSizeF design = designSize();
     const QRect display = QWidget::screen() ? QWidget::screen()->geometry() : QRect();
     const bool fillDisplay = platform_.projector() && !screen_->topmost();
     View view;
@@ -247,9 +247,12 @@ void ScreenWindow::applyView() {
     }
 }
 
+QSizeF ScreenWindow::designSize() const {
+    return {toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight())};
+}
+
 QSize ScreenWindow::surfaceSize() const {
-    const QSizeF design(toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight()));
-    return whole(design * view_.scale * devicePixelRatioF());
+    return whole(designSize() * view_.scale * devicePixelRatioF());
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* event) {

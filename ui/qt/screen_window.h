@@ -55,6 +55,8 @@ private:
     QWidget* makeWidget(Control& c);
     void syncWidget(Control& c, QWidget* w);
     void freshSurface(Colour background);
+    // The client area as designed, in logical pixels; the view scales it.
+    QSizeF designSize() const;
     QSize surfaceSize() const;
 
     QtPlatform& platform_;
