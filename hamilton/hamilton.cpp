@@ -177,8 +177,7 @@ void hamilton::Cmdcheckit_Click() {
                                                                              : "Wrong, Try Again");
     label.setVisible(true);
     // A verdict shows for its full time, also when it replaces one still on view.
-    timer("Timer2").setEnabled(false);
-    timer("Timer2").setEnabled(true);
+    timer("Timer2").restart();
 }
 
 void hamilton::Timer2_Timer() { hideVerdict(); }

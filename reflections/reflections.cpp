@@ -337,8 +337,7 @@ void reflections::cmdsoln_Click() {
                            : "Incorrect. Try again");
     message.setVisible(true);
     // A verdict shows for its full time, also when it replaces one still on view.
-    timer("tmrmessage").setEnabled(false);
-    timer("tmrmessage").setEnabled(true);
+    timer("tmrmessage").restart();
 }
 
 void reflections::tmrmessage_Timer() {

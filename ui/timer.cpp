@@ -20,6 +20,12 @@ void Timer::setEnabled(bool on) {
     apply();
 }
 
+void Timer::restart() {
+    enabled_ = true;
+    source_->stop();
+    apply();
+}
+
 void Timer::retire() {
     retired_ = true;
     source_->stop();

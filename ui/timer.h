@@ -27,6 +27,8 @@ public:
     bool enabled() const { return enabled_; }
     void setInterval(int ms);
     void setEnabled(bool on);
+    // Enabled, with the whole interval to run from now, even if it was running already.
+    void restart();
     // Silences the timer for good: the screen is on its way out.
     void retire();
 
