@@ -14,7 +14,7 @@
 
 #include "app/registry.h"
 #include "program/screens.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 // The program with one screen shown, at the design size or in projector mode.
 struct ShownScreen {

@@ -20,8 +20,8 @@
 #include "app/registry.h"
 #include "program/screens.h"
 #include "program/start.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/convert.h"
+#include "qt/qt_platform.h"
 
 extern char** environ;
 

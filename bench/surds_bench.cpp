@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "ui/qt/screen_window.h"
+#include "qt/screen_window.h"
 
 namespace {
 

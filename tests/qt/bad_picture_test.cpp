@@ -13,7 +13,7 @@
 
 #include "app/registry.h"
 #include "program/screens.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 #include "ui/twips.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include "app/colours.h"
 #include "hamilton/hamilton.h"
 #include "support/qt_fixture.h"
-#include "ui/qt/convert.h"
+#include "qt/convert.h"
 
 namespace {
 

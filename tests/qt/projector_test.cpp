@@ -5,8 +5,8 @@
 #include "app/colours.h"
 #include "hamilton/hamilton.h"
 #include "support/qt_fixture.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/view.h"
+#include "qt/convert.h"
+#include "qt/view.h"
 
 // Run on a display of 1920 x 1080 and again on one of 1024 x 768 (see tests/CMakeLists.txt).
 namespace {

@@ -7,7 +7,7 @@
 
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
-#include "ui/qt/convert.h"
+#include "qt/convert.h"
 
 namespace {
 

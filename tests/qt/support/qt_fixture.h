@@ -7,7 +7,7 @@
 
 #include "app/registry.h"
 #include "program/screens.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 #include "ui/twips.h"
 
 // The program on Qt's offscreen platform, with helpers to look at a screen's pixels and

@@ -1,4 +1,4 @@
-#include "ui/qt/screen_window.h"
+#include "qt/screen_window.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -6,13 +6,13 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "ui/qt/button_widget.h"
-#include "ui/qt/choice_widgets.h"
-#include "ui/qt/container_widget.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/painting.h"
-#include "ui/qt/qt_picture.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/button_widget.h"
+#include "qt/choice_widgets.h"
+#include "qt/container_widget.h"
+#include "qt/convert.h"
+#include "qt/painting.h"
+#include "qt/qt_picture.h"
+#include "qt/qt_platform.h"
 
 namespace ui::qt {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/qt/view.h"
+#include "qt/view.h"
 #include "ui/screen.h"
 #include "ui/surface.h"
 

@@ -1,7 +1,7 @@
-#include "ui/qt/painting.h"
+#include "qt/painting.h"
 
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_picture.h"
+#include "qt/convert.h"
+#include "qt/qt_picture.h"
 
 namespace ui::qt {
 

@@ -1,9 +1,9 @@
-#include "ui/qt/button_widget.h"
+#include "qt/button_widget.h"
 
 #include <QPainter>
 
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_picture.h"
+#include "qt/convert.h"
+#include "qt/qt_picture.h"
 
 namespace ui::qt {
 

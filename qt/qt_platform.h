@@ -4,7 +4,7 @@
 #include <map>
 
 #include "ui/platform.h"
-#include "ui/qt/screen_window.h"
+#include "qt/screen_window.h"
 
 namespace ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 #include <chrono>
 
@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_picture.h"
+#include "qt/convert.h"
+#include "qt/qt_picture.h"
 
 namespace ui::qt {
 

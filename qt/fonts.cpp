@@ -5,7 +5,7 @@
 #include <map>
 #include <tuple>
 
-#include "ui/qt/convert.h"
+#include "qt/convert.h"
 
 namespace ui::qt {
 

@@ -1,12 +1,12 @@
-#include "ui/qt/container_widget.h"
+#include "qt/container_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/qt/convert.h"
-#include "ui/qt/painting.h"
-#include "ui/qt/qt_picture.h"
-#include "ui/qt/screen_window.h"
+#include "qt/convert.h"
+#include "qt/painting.h"
+#include "qt/qt_picture.h"
+#include "qt/screen_window.h"
 
 namespace ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/view.h"
+#include "qt/view.h"
 
 #include <algorithm>
 
