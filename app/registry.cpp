@@ -1,5 +1,7 @@
 #include "app/registry.h"
 
+#include "app/keys.h"
+
 #include <exception>
 #include <iostream>
 #include <stdexcept>
@@ -27,6 +29,7 @@ ui::Screen& Registry::screen(std::string_view name) {
         throw std::out_of_range("no screen named " + std::string(name));
     // Registered before Form_Load runs, so a screen that its own load reaches is this one.
     ui::Screen& s = *loaded_.emplace(std::string(name), factory->second(*this)).first->second;
+    s.setProjected(projector_, platform_.displaySize());
     ++depth_;
     try {
         s.Form_Load();
@@ -102,9 +105,15 @@ void Registry::closeRequested(ui::Screen& screen) {
     deliver([&] { unload(name); });
 }
 
-void Registry::nextRequested(ui::Screen& screen) {
-    ui::Control* next = screen.findIgnoringCase("cmdgo");
-    if (next && next->visible() && next->enabled()) deliver([next] { next->click(); });
+bool Registry::keyPressed(ui::Screen& screen, ui::Key key) {
+    const KeyAction* action = bindingOf(key);
+    if (action) deliver([&] { (*action)(*this, screen); });
+    return action != nullptr;
+}
+
+void Registry::setProjector(bool on) {
+    projector_ = on;
+    for (const auto& [name, s] : loaded_) s->setProjected(on, platform_.displaySize());
 }
 
 void Registry::collect() { unloaded_.clear(); }

@@ -47,7 +47,12 @@ public:
 
     void deliver(const std::function<void()>& handler) override;
     void closeRequested(ui::Screen& screen) override;
-    void nextRequested(ui::Screen& screen) override;
+    bool keyPressed(ui::Screen& screen, ui::Key key) override;
+
+    // Projector mode: every screen fills the display, the Jotter floats as a larger board,
+    // until it is left; screens loaded meanwhile come up in it.
+    bool projector() const { return projector_; }
+    void setProjector(bool on);
 
 private:
     void collect();
@@ -59,5 +64,6 @@ private:
     std::vector<std::unique_ptr<ui::Screen>> unloaded_;  // awaiting the end of the event
     int depth_ = 0;
     bool ended_ = false;
+    bool projector_ = false;
     int caughtFaults_ = 0;
 };

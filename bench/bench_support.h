@@ -22,8 +22,10 @@ struct ShownScreen {
         // Windows of the previous run are deleted later by the event loop: let them go now.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         registerScreens(registry);
-        registry.deliver([&] { registry.show(name); });
-        platform.setProjector(projector);
+        registry.deliver([&] {
+            registry.show(name);
+            registry.setProjector(projector);
+        });
         QCoreApplication::processEvents();
         screen = &registry.screen(name);
         window = platform.windowOf(*screen);

@@ -35,8 +35,9 @@ void timed(benchmark::State& state, const std::string& name, Step step) {
 void HamiltonEdgeClick(benchmark::State& state) {
     ShownScreen shown("hamilton", state.range(0) != 0);
     const ui::Control& line = shown.registry.screen("hamilton").control("Line1", 0);
-    const QPointF centre = shown.window->view().toWindow(
-        QPointF((line.x1() + line.x2()) / 2, (line.y1() + line.y2()) / 2) / 15);
+    const ui::View& v = shown.window->view();
+    const QPointF centre = QPointF(v.toWindowX((line.x1() + line.x2()) / 2),
+                                   v.toWindowY((line.y1() + line.y2()) / 2)) / 15;
     const std::string name = state.range(0) ? "hamilton edge click, projector"
                                              : "hamilton edge click, design size";
     PaintCounter counter;

@@ -90,7 +90,7 @@ void jotter::Form_Load() {
     surface().setPenWidth(3);
     control("Frame_portrait").setBackColour(boardBlue);
     control("Frame_landscape").setBackColour(boardBlue);
-    platform().makeTopmost(*this);
+    setTopmost(true);
     for (int i = 0; i < swatchCount; ++i) {
         control("Label1", i).setBackColour(basicColour(i));
         control("Label11", i).setBackColour(basicColour(i));

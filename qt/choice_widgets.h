@@ -6,14 +6,14 @@
 
 namespace ui::qt {
 
-// Option buttons and the tick box take a click anywhere in their rectangle, not only on the
-// mark and the caption: a short caption must not leave half the row dead.
+// Option buttons and the tick box show the model's value: activating one asks the model,
+// which decides what it becomes (and which other option it clears), never Qt.
 class OptionWidget : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    explicit OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
 
 protected:
-    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+    void nextCheckState() override {}
 };
 
 class TickWidget : public QCheckBox {
@@ -21,7 +21,7 @@ public:
     using QCheckBox::QCheckBox;
 
 protected:
-    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+    void nextCheckState() override {}
 
     // A caption wider than the box wraps onto the lines below, as the window system's does.
     void paintEvent(QPaintEvent*) override {

@@ -1,18 +1,19 @@
 #include "qt/container_widget.h"
 
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "qt/convert.h"
 #include "qt/painting.h"
 #include "qt/qt_picture.h"
 #include "qt/screen_window.h"
+#include "qt/view.h"
 
 namespace ui::qt {
 
 ContainerWidget::ContainerWidget(ScreenWindow& window, Control& control, QWidget* parent)
     : QWidget(parent), window_(window), control_(control) {
-    setMouseTracking(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     // It fills all of itself: nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -21,12 +22,13 @@ void ContainerWidget::paintEvent(QPaintEvent* event) {
     if (!window_.screen()) return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(control_.backColour()));
-    p.scale(window_.view().scale, window_.view().scale);
+    const double scale = window_.view().scale;
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
     if (!control_.caption().empty()) paintCaptionedBorder(p);
     paintWindowless(p, *window_.screen(), &control_,
-                    window_.view().toDesignInside(event->region()));
+                    toDesign(window_.view(), event->region(), {}));
 }
 
 // A frame with a caption: a border in its text colour, broken at the top left by the caption.
@@ -44,9 +46,5 @@ void ContainerWidget::paintCaptionedBorder(QPainter& p) const {
     p.setFont(font);
     p.drawText(text, Qt::AlignCenter, caption);
 }
-
-void ContainerWidget::mousePressEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Down); }
-void ContainerWidget::mouseMoveEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Move); }
-void ContainerWidget::mouseReleaseEvent(QMouseEvent* e) { window_.forwardMouse(&control_, e, MouseAction::Up); }
 
 }  // namespace ui::qt

@@ -9,16 +9,13 @@ namespace ui::qt {
 class ScreenWindow;
 
 // A frame or picture box: its ground, its picture, and the windowless controls inside it,
-// clipped to its edges.
+// clipped to its edges. The pointer passes through it to the window, and so to the model.
 class ContainerWidget : public QWidget {
 public:
     ContainerWidget(ScreenWindow& window, Control& control, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void paintCaptionedBorder(QPainter& p) const;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -44,13 +45,44 @@ bool isCompleteJpeg(const QByteArray& data) {
 
 constexpr int largestPictureSide = 8192;
 
+Key keyOf(const QKeyEvent& e) {
+    if (e.modifiers() & ~Qt::KeypadModifier) return Key::Other;
+    switch (e.key()) {
+        case Qt::Key_PageDown: return Key::PageDown;
+        case Qt::Key_Right: return Key::Right;
+        case Qt::Key_F11: return Key::F11;
+        case Qt::Key_Escape: return Key::Escape;
+        default: return Key::Other;
+    }
+}
+
+// Every key pressed in a screen's window, whichever widget has the focus, goes to the model
+// first; a key the program binds goes no further.
+class KeyFilter : public QObject {
+public:
+    explicit KeyFilter(QtPlatform& platform) : platform_(platform) {}
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* widget = qobject_cast<QWidget*>(target);
+        auto* window = widget ? dynamic_cast<ScreenWindow*>(widget->window()) : nullptr;
+        if (!window || !window->screen() || !platform_.eventSink()) return false;
+        const Key key = keyOf(*static_cast<QKeyEvent*>(event));
+        return key != Key::Other && platform_.eventSink()->keyPressed(*window->screen(), key);
+    }
+
+private:
+    QtPlatform& platform_;
+};
+
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
-
-QtPlatform::~QtPlatform() {
-    for (auto& [screen, window] : windows_) delete window.data();
+QtPlatform::QtPlatform() : keys_(std::make_unique<KeyFilter>(*this)) {
+    QCoreApplication::instance()->installEventFilter(keys_.get());
 }
+
+QtPlatform::~QtPlatform() = default;
 
 Size QtPlatform::displaySize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -116,15 +148,14 @@ void QtPlatform::end() { QCoreApplication::exit(0); }
 
 ScreenWindow* QtPlatform::windowOf(const Screen& screen) const {
     auto it = windows_.find(&screen);
-    return it == windows_.end() ? nullptr : it->second.data();
+    return it == windows_.end() ? nullptr : it->second.get();
 }
 
 void QtPlatform::showWindow(Screen& screen) {
     ScreenWindow* window = windowOf(screen);
-    if (!window) {
-        window = new ScreenWindow(*this, screen);
-        windows_[&screen] = window;
-    }
+    if (!window)
+        window = windows_.emplace(&screen, std::make_unique<ScreenWindow>(*this, screen))
+                     .first->second.get();
     window->sync();
     window->show();
     window->raise();
@@ -134,33 +165,16 @@ void QtPlatform::showWindow(Screen& screen) {
 void QtPlatform::destroyWindow(Screen& screen) {
     auto it = windows_.find(&screen);
     if (it == windows_.end()) return;
-    if (ScreenWindow* window = it->second.data()) {
-        window->detach();
-        window->hide();
-        // The window may be the one whose event is being handled.
-        window->deleteLater();
-    }
+    std::unique_ptr<ScreenWindow> window = std::move(it->second);
     windows_.erase(it);
-}
-
-void QtPlatform::makeTopmost(Screen& screen) {
-    screen.setTopmost(true);
-    if (ScreenWindow* window = windowOf(screen)) {
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (screen.shown()) window->show();
-    }
-}
-
-void QtPlatform::setProjector(bool on) {
-    if (projector_ == on) return;
-    projector_ = on;
-    for (auto& [screen, window] : windows_)
-        if (window) window->viewChanged();
+    window->detach();
+    window->hide();
+    // The window may be the one whose event is being handled: Qt's event loop deletes it.
+    window.release()->deleteLater();
 }
 
 void QtPlatform::refresh() {
-    for (auto& [screen, window] : windows_)
-        if (window) window->sync();
+    for (auto& [screen, window] : windows_) window->sync();
 }
 
 }  // namespace ui::qt

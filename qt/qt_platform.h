@@ -1,7 +1,8 @@
 #pragma once
-#include <QPointer>
+#include <QObject>
 #include <QSize>
 #include <map>
+#include <memory>
 
 #include "ui/platform.h"
 #include "qt/screen_window.h"
@@ -26,7 +27,6 @@ public:
     void end() override;
     void showWindow(Screen& screen) override;
     void destroyWindow(Screen& screen) override;
-    void makeTopmost(Screen& screen) override;
     void refresh() override;
 
     ScreenWindow* windowOf(const Screen& screen) const;
@@ -35,16 +35,13 @@ public:
     void noteFrame(QRect frame, QRect client);
     QPoint clientOffset() const { return clientOffset_; }
 
-    // Projector mode: every screen fills the display, until it is left.
-    bool projector() const { return projector_; }
-    void setProjector(bool on);
-
 private:
-    std::map<const Screen*, QPointer<ScreenWindow>> windows_;
+    std::map<const Screen*, std::unique_ptr<ScreenWindow>> windows_;
+    // Hands each key to the model before any widget sees it.
+    std::unique_ptr<QObject> keys_;
     Size margins_{120, 510};
     QPoint clientOffset_;
     bool busy_ = false;
-    bool projector_ = false;
 };
 
 }  // namespace ui::qt

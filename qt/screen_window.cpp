@@ -1,10 +1,12 @@
 #include "qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
+#include <QToolTip>
 
 #include "qt/button_widget.h"
 #include "qt/choice_widgets.h"
@@ -13,6 +15,7 @@
 #include "qt/painting.h"
 #include "qt/qt_picture.h"
 #include "qt/qt_platform.h"
+#include "qt/view.h"
 
 namespace ui::qt {
 
@@ -47,33 +50,11 @@ int shiftOf(Qt::KeyboardModifiers m) {
 }  // namespace
 
 ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
-    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen) {
+    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen),
+      topmost_(screen.topmost()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     screen.surface().setListener(this);
-    bindPresenterKeys();
-    bindProjectorKeys();
-}
-
-// F11 puts the screen on view, and every one after it, over the whole display; F11 again or
-// Escape brings the design size back.
-void ScreenWindow::bindProjectorKeys() {
-    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    QObject::connect(toggle, &QShortcut::activated, this,
-                     [this] { platform_.setProjector(!platform_.projector()); });
-    auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    QObject::connect(leave, &QShortcut::activated, this, [this] { platform_.setProjector(false); });
-}
-
-// A presenter's clicker sends Page Down or Right for forward: the activity's next button.
-// Its back keys are bound to nothing; the program stays mouse-first.
-void ScreenWindow::bindPresenterKeys() {
-    for (QKeySequence key : {QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::Key_Right)}) {
-        auto* forward = new QShortcut(key, this);
-        QObject::connect(forward, &QShortcut::activated, this, [this] {
-            if (screen_ && platform_.eventSink()) platform_.eventSink()->nextRequested(*screen_);
-        });
-    }
 }
 
 ScreenWindow::~ScreenWindow() { detach(); }
@@ -82,8 +63,12 @@ void ScreenWindow::detach() {
     if (!screen_) return;
     screen_->surface().setListener(nullptr);
     screen_ = nullptr;
-    for (auto& [control, w] : widgets_)
+    for (auto& [control, w] : widgets_) {
+        if (!w) continue;
+        // Its connections reach the control, which goes with the screen.
+        QObject::disconnect(w, nullptr, nullptr, nullptr);
         if (auto* b = dynamic_cast<ButtonWidget*>(w.data())) b->detach();
+    }
 }
 
 QWidget* ScreenWindow::widgetFor(const Control& c) const {
@@ -98,64 +83,47 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
         parent = widgetFor(*holder);
         if (!parent) parent = makeWidget(*holder);
     }
-    QWidget* w = nullptr;
-    Platform& platform = platform_;
+    QAbstractButton* button = nullptr;
     switch (c.kind()) {
-        case ControlKind::Button: {
-            auto* b = new ButtonWidget(c, parent);
-            QObject::connect(b, &QAbstractButton::clicked, b,
-                             [&platform, &c] { platform.deliver([&c] { c.click(); }); });
-            w = b;
-            break;
-        }
-        case ControlKind::OptionButton: {
-            auto* r = new OptionWidget(parent);
-            QObject::connect(r, &QAbstractButton::clicked, r, [&platform, &c](bool on) {
-                if (on) platform.deliver([&c] { c.setValue(1); });
-            });
-            w = r;
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto* t = new TickWidget(parent);
-            QObject::connect(t, &QAbstractButton::clicked, t, [&platform, &c](bool on) {
-                platform.deliver([&c, on] { c.setValue(on ? 1 : 0); });
-            });
-            w = t;
-            break;
-        }
+        case ControlKind::Button: button = new ButtonWidget(c, parent); break;
+        case ControlKind::OptionButton: button = new OptionWidget(parent); break;
+        case ControlKind::CheckBox: button = new TickWidget(parent); break;
         case ControlKind::Frame:
-        case ControlKind::PictureBox: w = new ContainerWidget(*this, c, parent); break;
+        case ControlKind::PictureBox: widgets_[&c] = new ContainerWidget(*this, c, parent); return widgets_[&c];
         default: return nullptr;
     }
-    widgets_[&c] = w;
-    return w;
+    // The pointer goes to the window and the model; a widget keeps only its look and focus.
+    button->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A key on the focused widget activates it as the model says.
+    Platform& platform = platform_;
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [&platform, &c] { platform.deliver([&c] { c.activate(); }); });
+    widgets_[&c] = button;
+    return button;
 }
 
 void ScreenWindow::syncWidget(Control& c, QWidget* w) {
     // Inside a frame only the scale applies; the frame itself carries the shift.
     const QRectF design = pixelRect(c);
-    const QRectF placed = c.container() ? view_.toWindowInside(design) : view_.toWindow(design);
+    const QRectF placed = c.container() ? toWindowInside(view_, design) : toWindow(view_, design);
     w->setGeometry(placed.toAlignedRect());
     w->setEnabled(c.enabled());
     w->setFont(toQFont(c.font(), view_.scale));
     if (auto* b = dynamic_cast<ButtonWidget*>(w)) b->setScale(view_.scale);
-    w->setToolTip(QString::fromStdString(c.toolTip()));
     w->setFocusPolicy(c.tabStop() ? Qt::StrongFocus : Qt::NoFocus);
-    if (auto* b = dynamic_cast<QAbstractButton*>(w)) {
-        if (!dynamic_cast<ButtonWidget*>(w)) {
-            QPalette pal = b->palette();
-            pal.setColor(QPalette::Window, toQColor(c.backColour()));
-            pal.setColor(QPalette::WindowText, toQColor(c.foreColour()));
-            pal.setColor(QPalette::ButtonText, toQColor(c.foreColour()));
-            b->setPalette(pal);
-            // A button fills with the Button role by default: the control's colour is its Window.
-            b->setBackgroundRole(QPalette::Window);
-            b->setAutoFillBackground(true);
-            b->setText(QString::fromStdString(c.caption()));
-            const QSignalBlocker quiet(b);
-            b->setChecked(c.value() != 0);
-        }
+    if (auto* b = dynamic_cast<QAbstractButton*>(w); b && !dynamic_cast<ButtonWidget*>(w)) {
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Window, toQColor(c.backColour()));
+        pal.setColor(QPalette::WindowText, toQColor(c.foreColour()));
+        pal.setColor(QPalette::ButtonText, toQColor(c.foreColour()));
+        b->setPalette(pal);
+        // A button fills with the Button role by default: the control's colour is its Window.
+        b->setBackgroundRole(QPalette::Window);
+        b->setAutoFillBackground(true);
+        b->setText(QString::fromStdString(c.caption()));
+        const QSignalBlocker quiet(b);
+        b->setChecked(c.value() != 0);
+        b->setDown(c.pressed());
     }
     w->setVisible(c.visible());
     w->update();
@@ -169,8 +137,8 @@ void ScreenWindow::sync() {
     if (!fresh && !screen_->wholeChanged()) {
         for (const Screen::Damage& d : screen_->damaged())
             if (QWidget* target = d.container ? widgetFor(*d.container) : this)
-                target->update((d.container ? view_.toWindowInside(toPixelRect(d.area))
-                                            : view_.toWindow(toPixelRect(d.area)))
+                target->update((d.container ? toWindowInside(view_, toPixelRect(d.area))
+                                            : toWindow(view_, toPixelRect(d.area)))
                                    .toAlignedRect());
         screen_->markDrawn();
         return;
@@ -181,6 +149,7 @@ void ScreenWindow::sync() {
         setWindowIcon(QPixmap::fromImage(*icon));
     else
         setWindowIcon(QIcon());
+    applyTopmost();
     applyView();
 
     std::vector<const Control*> stacking;
@@ -201,29 +170,26 @@ void ScreenWindow::sync() {
     update();
 }
 
-void ScreenWindow::viewChanged() {
-    syncedRevision_ = ~0ULL;
-    placed_.reset();
-    sync();
+void ScreenWindow::applyTopmost() {
+    if (topmost_ == screen_->topmost()) return;
+    topmost_ = screen_->topmost();
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
+    // Changing a window's flags hides it.
+    if (wasVisible) show();
 }
 
-// The design size and place; in projector mode the whole display, or for the floating Jotter
-// a larger board where it stands.
+// The window at the model's view: the design size where the screen says, or the whole display.
 void ScreenWindow::applyView() {
+    const View view = screen_->view();
     const QSizeF design = designSize();
-    const QRect display = QWidget::screen() ? QWidget::screen()->geometry() : QRect();
-    const bool fillDisplay = platform_.projector() && !screen_->topmost();
-    View view;
-    if (fillDisplay)
-        view = projectorView(display.size(), design);
-    else if (platform_.projector())
-        view = boardView(display.size(), design);
-    if (fillDisplay) {
+    if (view.fillsDisplay) {
+        const QScreen* display = QGuiApplication::primaryScreen();
         // Full screen for a window manager, and the display's rectangle where there is none.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowState(windowState() | Qt::WindowFullScreen);
-        setGeometry(display);
+        if (display) setGeometry(display->geometry());
         placed_.reset();
     } else {
         const bool wasFullScreen = isFullScreen();
@@ -243,7 +209,7 @@ void ScreenWindow::applyView() {
     }
     if (view != view_ || (!surface_.isNull() && surface_.size() != surfaceSize())) {
         view_ = view;
-        if (!surface_.isNull()) freshSurface(screen_->backColour());
+        redrawSurface();
     }
 }
 
@@ -262,69 +228,98 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         return;
     }
     p.fillRect(event->rect(), toQColor(screen_->backColour()));
+    const QPointF offset = offsetOf(view_);
     if (!surface_.isNull()) {
         // The source is in the image's own pixels, which the device pixel ratio multiplies.
         const QRectF target = QRectF(event->rect()).intersected(
-            QRectF(view_.offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
+            QRectF(offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
         const qreal ratio = surface_.devicePixelRatio();
         p.drawImage(target, surface_,
-                    QRectF((target.topLeft() - view_.offset) * ratio, target.size() * ratio));
+                    QRectF((target.topLeft() - offset) * ratio, target.size() * ratio));
     }
-    p.translate(view_.offset);
+    p.translate(offset);
     p.scale(view_.scale, view_.scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
-    paintWindowless(p, *screen_, nullptr, view_.toDesign(event->region()));
+    paintWindowless(p, *screen_, nullptr, toDesign(view_, event->region(), offset));
 }
 
-void ScreenWindow::freshSurface(Colour background) {
+void ScreenWindow::redrawSurface() {
+    const Surface& surface = screen_->surface();
+    if (surface.strokes().empty() && !surface.background()) {
+        surface_ = QImage();
+        return;
+    }
     surface_ = QImage(surfaceSize(), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(devicePixelRatioF());
-    surface_.fill(toQColor(background));
-}
-
-void ScreenWindow::drawLine(int x1, int y1, int x2, int y2, Colour colour, int widthPx) {
-    if (surface_.isNull()) freshSurface(screen_ ? screen_->backColour() : Colour{});
-    const double scale = view_.scale;
-    const QPointF from = QPointF(toPixels(x1), toPixels(y1)) * scale;
-    const QPointF to = QPointF(toPixels(x2), toPixels(y2)) * scale;
+    surface_.fill(toQColor(surface.background().value_or(screen_->backColour())));
     QPainter p(&surface_);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(toQColor(colour), widthPx * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(from, to);
-    const int reach = static_cast<int>(widthPx * scale / 2) + 2;
-    update(QRectF(from, to).normalized().translated(view_.offset).toAlignedRect().adjusted(
+    for (const Stroke& s : surface.strokes()) drawStroke(p, s);
+}
+
+void ScreenWindow::drawStroke(QPainter& p, const Stroke& s) const {
+    const double scale = view_.scale;
+    p.setPen(QPen(toQColor(s.colour), s.widthPx * scale, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.drawLine(QPointF(toPixels(s.x1), toPixels(s.y1)) * scale,
+               QPointF(toPixels(s.x2), toPixels(s.y2)) * scale);
+}
+
+// One segment into the image and a repaint of just its rectangle: a move costs the same
+// however long the drawing is.
+void ScreenWindow::strokeAdded(const Stroke& s) {
+    if (!screen_) return;
+    if (surface_.isNull()) {
+        redrawSurface();
+        update();
+        return;
+    }
+    QPainter p(&surface_);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawStroke(p, s);
+    const double scale = view_.scale;
+    const QPointF from = QPointF(toPixels(s.x1), toPixels(s.y1)) * scale;
+    const QPointF to = QPointF(toPixels(s.x2), toPixels(s.y2)) * scale;
+    const int reach = static_cast<int>(s.widthPx * scale / 2) + 2;
+    update(QRectF(from, to).normalized().translated(offsetOf(view_)).toAlignedRect().adjusted(
         -reach, -reach, reach, reach));
 }
 
-void ScreenWindow::clearSurface(Colour background) {
-    freshSurface(background);
+void ScreenWindow::surfaceCleared() {
+    if (!screen_) return;
+    redrawSurface();
     update();
 }
 
-void ScreenWindow::forwardMouse(Control* container, QMouseEvent* event, MouseAction action) {
+void ScreenWindow::forwardPointer(QMouseEvent* event, PointerAction action) {
     if (!screen_) return;
-    const QPointF at = container ? event->position() / view_.scale : view_.toDesign(event->position());
-    MouseEvent e;
-    e.shift = shiftOf(event->modifiers());
-    e.x = toTwips(at.x());
-    e.y = toTwips(at.y());
+    const Qt::MouseButtons buttons =
+        action == PointerAction::Move ? event->buttons() : Qt::MouseButtons(event->button());
+    const PointerEvent e{action, buttonsOf(buttons), shiftOf(event->modifiers()),
+                         event->position().x() * twipsPerPixel,
+                         event->position().y() * twipsPerPixel};
     Screen* s = screen_;
-    if (action == MouseAction::Down) {
-        e.button = buttonsOf(event->button());
-        platform_.deliver([&] { s->mouseDown(container, e); });
-    } else if (action == MouseAction::Move) {
-        e.button = buttonsOf(event->buttons());
-        platform_.deliver([&] { s->mouseMove(container, e); });
-    } else {
-        e.button = buttonsOf(event->button());
-        platform_.deliver([&] { s->mouseUp(container, e); });
-    }
+    platform_.deliver([&] { s->pointer(e); });
 }
 
-void ScreenWindow::mousePressEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Down); }
-void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Move); }
-void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardMouse(nullptr, e, MouseAction::Up); }
+void ScreenWindow::mousePressEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Press); }
+void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Move); }
+void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Release); }
+
+bool ScreenWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    // The model says which button the pointer is over; its hover text shows.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const std::string text = screen_ ? screen_->toolTipAt(help->pos().x() * twipsPerPixel,
+                                                          help->pos().y() * twipsPerPixel)
+                                     : std::string();
+    if (text.empty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
+    return true;
+}
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     event->ignore();

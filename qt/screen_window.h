@@ -6,18 +6,17 @@
 #include <optional>
 #include <vector>
 
-#include "qt/view.h"
 #include "ui/screen.h"
 #include "ui/surface.h"
+#include "ui/view.h"
 
 namespace ui::qt {
 
 class QtPlatform;
 
-enum class MouseAction { Down, Move, Up };
-
-// The window of one shown screen. It draws the screen's ground, picture, drawing surface and
-// windowless controls, keeps one widget per windowed control, and hands input to the model.
+// The window of one shown screen. It draws what the model holds (the ground, the picture,
+// the drawing surface's strokes, the windowless controls, a widget per windowed control) at
+// the model's view, and reports raw pointer input to the model, which decides what it means.
 class ScreenWindow : public QWidget, public SurfaceListener {
 public:
     ScreenWindow(QtPlatform& platform, Screen& screen);
@@ -28,19 +27,16 @@ public:
     void detach();
     // Brings every widget and the window itself up to date with the model.
     void sync();
-    // Projector mode came or went: size, place and scale everything afresh.
-    void viewChanged();
+    // The view as last applied to this window.
     const View& view() const { return view_; }
 
-    // Pointer input from this window or one of its frames, at the widget's own position.
-    void forwardMouse(Control* container, QMouseEvent* event, MouseAction action);
-
-    void drawLine(int x1, int y1, int x2, int y2, Colour colour, int widthPx) override;
-    void clearSurface(Colour background) override;
+    void strokeAdded(const Stroke& stroke) override;
+    void surfaceCleared() override;
 
     QWidget* widgetFor(const Control& c) const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -49,12 +45,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void bindPresenterKeys();
-    void bindProjectorKeys();
+    void forwardPointer(QMouseEvent* event, PointerAction action);
+    void applyTopmost();
     void applyView();
     QWidget* makeWidget(Control& c);
     void syncWidget(Control& c, QWidget* w);
-    void freshSurface(Colour background);
+    // The surface's image afresh at the current view, every stroke drawn into it once.
+    void redrawSurface();
+    void drawStroke(QPainter& p, const Stroke& s) const;
     // The client area as designed, in logical pixels; the view scales it.
     QSizeF designSize() const;
     QSize surfaceSize() const;
@@ -63,6 +61,7 @@ private:
     Screen* screen_;
     std::uint64_t syncedRevision_ = ~0ULL;
     std::optional<QPoint> placed_;
+    bool topmost_ = false;
     std::map<const Control*, QPointer<QWidget>> widgets_;
     std::vector<const Control*> stacking_;
     QImage surface_;

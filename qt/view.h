@@ -2,44 +2,31 @@
 #include <QPointF>
 #include <QRectF>
 #include <QRegion>
-#include <QSizeF>
+
+#include "ui/twips.h"
+#include "ui/view.h"
 
 namespace ui::qt {
 
-// How a screen's design, in logical pixels, maps onto its window: scaled, then shifted. At
-// the design size the scale is 1 and nothing is shifted.
-struct View {
-    double scale = 1;
-    QPointF offset;
+// The model's view in logical pixels: where the scaled design starts in the window.
+inline QPointF offsetOf(const View& v) {
+    return {v.offsetX / twipsPerPixel, v.offsetY / twipsPerPixel};
+}
 
-    QPointF toWindow(QPointF design) const { return design * scale + offset; }
-    QPointF toDesign(QPointF window) const { return (window - offset) / scale; }
-    QRectF toWindow(const QRectF& design) const {
-        return {toWindow(design.topLeft()), design.size() * scale};
-    }
-    // Inside a frame only the scale applies: the frame's own place carries the shift.
-    QRectF toWindowInside(const QRectF& design) const {
-        return {design.topLeft() * scale, design.size() * scale};
-    }
-    // Every design pixel that a region of the window (or of a frame in it) touches.
-    QRegion toDesign(const QRegion& window) const { return mapped(window, offset); }
-    QRegion toDesignInside(const QRegion& window) const { return mapped(window, {}); }
-    bool operator==(const View&) const = default;
+inline QRectF toWindow(const View& v, const QRectF& design) {
+    return {design.topLeft() * v.scale + offsetOf(v), design.size() * v.scale};
+}
+// Inside a frame only the scale applies: the frame's own place carries the shift.
+inline QRectF toWindowInside(const View& v, const QRectF& design) {
+    return {design.topLeft() * v.scale, design.size() * v.scale};
+}
 
-private:
-    QRegion mapped(const QRegion& window, QPointF shift) const {
-        QRegion design;
-        for (const QRect& r : window)
-            design += QRectF((r.topLeft() - shift) / scale, QSizeF(r.size()) / scale).toAlignedRect();
-        return design;
-    }
-};
-
-// The design scaled uniformly to fill the display's width or height, centred on it.
-View projectorView(QSizeF display, QSizeF design);
-
-// The Jotter's board in projector mode: twice its design size, or as much of that as the
-// display holds, never less than the design.
-View boardView(QSizeF display, QSizeF design);
+// Every design pixel that a region of the window (or of a frame in it, shift none) touches.
+inline QRegion toDesign(const View& v, const QRegion& window, QPointF shift) {
+    QRegion design;
+    for (const QRect& r : window)
+        design += QRectF((r.topLeft() - shift) / v.scale, QSizeF(r.size()) / v.scale).toAlignedRect();
+    return design;
+}
 
 }  // namespace ui::qt

@@ -7,29 +7,12 @@
 
 namespace {
 
-struct Segment {
-    int x1, y1, x2, y2;
-    ui::Colour colour;
-    int width;
-    bool operator==(const Segment&) const = default;
-};
-
-// Keeps what the screen draws, in order.
-class RecordingSurface : public ui::SurfaceListener {
-public:
-    void drawLine(int x1, int y1, int x2, int y2, ui::Colour colour, int widthPx) override {
-        segments.push_back({x1, y1, x2, y2, colour, widthPx});
-    }
-    void clearSurface(ui::Colour background) override { clears.push_back(background); }
-
-    std::vector<Segment> segments;
-    std::vector<ui::Colour> clears;
-};
+using Segments = std::vector<ui::Stroke>;
 
 class JotterTest : public AppTest {
 protected:
-    JotterTest() { registry.screen("jotter").surface().setListener(&drawn); }
     ui::Surface& surface() { return registry.screen("jotter").surface(); }
+    const Segments& drawn() { return surface().strokes(); }
     // Press at the first point, move through the rest with `held`, release at the last.
     void drag(const std::vector<ui::MouseEvent>& path, int pressed, int held) {
         mouseDown("jotter", path.front().x, path.front().y, pressed);
@@ -37,8 +20,6 @@ protected:
             mouseMove("jotter", path[i].x, path[i].y, held);
         mouseUp("jotter", path.back().x, path.back().y, pressed);
     }
-
-    RecordingSurface drawn;
 };
 
 const std::vector<ui::MouseEvent> path = {
@@ -58,11 +39,11 @@ class JotterDrag : public JotterTest, public ::testing::WithParamInterface<DragC
 TEST_P(JotterDrag, DrawsOnlyWithTheLeftButtonAlone) {
     const DragCase& c = GetParam();
     drag(path, c.pressed, c.held);
-    std::vector<Segment> expected;
+    Segments expected;
     if (c.draws)
         for (std::size_t i = 1; i < path.size(); ++i)
             expected.push_back({path[i - 1].x, path[i - 1].y, path[i].x, path[i].y, yellow, 3});
-    EXPECT_EQ(drawn.segments, expected);
+    EXPECT_EQ(drawn(), expected);
     const ui::MouseEvent& end = c.draws ? path.back() : path.front();
     EXPECT_EQ(surface().currentX(), end.x);
     EXPECT_EQ(surface().currentY(), end.y);
@@ -84,15 +65,15 @@ class JotterPress : public JotterTest, public ::testing::WithParamInterface<int>
 
 TEST_P(JotterPress, AnyButtonMovesTheCurrentPointWithoutDrawing) {
     drag(path, ui::LeftButton, ui::LeftButton);
-    drawn.segments.clear();
+    const std::size_t before = drawn().size();
     mouseDown("jotter", 6000, 2000, GetParam());
-    EXPECT_TRUE(drawn.segments.empty());
+    EXPECT_EQ(drawn().size(), before);
     EXPECT_EQ(surface().currentX(), 6000);
     EXPECT_EQ(surface().currentY(), 2000);
     mouseUp("jotter", 6000, 2000, GetParam());
     mouseDown("jotter", 6000, 2000, ui::LeftButton);
     mouseMove("jotter", 6300, 2100, ui::LeftButton);
-    EXPECT_EQ(drawn.segments, (std::vector<Segment>{{6000, 2000, 6300, 2100, yellow, 3}}));
+    EXPECT_EQ(drawn().back(), (ui::Stroke{6000, 2000, 6300, 2100, yellow, 3}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,21 +93,18 @@ TEST_F(JotterTest, ErasingDrawsAWideBoardColouredLine) {
     click("jotter", "Label1", 12);
     click("jotter", "Command5");
     drag({path[0], path[1]}, ui::LeftButton, ui::LeftButton);
-    EXPECT_EQ(drawn.segments,
-              (std::vector<Segment>{{path[0].x, path[0].y, path[1].x, path[1].y, boardBlue, 30}}));
+    EXPECT_EQ(drawn(), (Segments{{path[0].x, path[0].y, path[1].x, path[1].y, boardBlue, 30}}));
 }
 
 // A press on a swatch belongs to the swatch: it chooses a colour and moves no pen.
 TEST_F(JotterTest, SwatchPressIsNotAStroke) {
-    ui::Screen& pad = registry.screen("jotter");
-    ui::Control& frame = pad.control("Frame_landscape");
-    const ui::Control& red = pad.control("Label1", 12);
-    registry.deliver([&] {
-        pad.mouseDown(&frame, {ui::LeftButton, 0, red.left() + 10, red.top() + 10});
-        pad.mouseMove(&frame, {ui::LeftButton, 0, red.left() + 50, red.top() + 50});
-        pad.mouseUp(&frame, {ui::LeftButton, 0, red.left() + 50, red.top() + 50});
-    });
-    EXPECT_TRUE(drawn.segments.empty());
+    const ui::Control& frame = registry.screen("jotter").control("Frame_landscape");
+    const ui::Control& red = registry.screen("jotter").control("Label1", 12);
+    const int x = frame.left() + red.left(), y = frame.top() + red.top();
+    mouseDown("jotter", x + 10, y + 10);
+    mouseMove("jotter", x + 50, y + 50, ui::LeftButton);
+    mouseUp("jotter", x + 50, y + 50);
+    EXPECT_TRUE(drawn().empty());
     EXPECT_EQ(surface().penColour(), basicColour(12));
 }
 
@@ -143,9 +121,13 @@ class JotterClear : public JotterTest, public ::testing::WithParamInterface<Clea
 
 TEST_P(JotterClear, WipesTheDrawingAndSetsTheShape) {
     const ClearCase& c = GetParam();
-    for (const char* b : c.buttons) click("jotter", b);
+    for (const char* b : c.buttons) {
+        drag(path, ui::LeftButton, ui::LeftButton);
+        click("jotter", b);
+        EXPECT_TRUE(drawn().empty()) << b;
+    }
     const ui::Screen& pad = registry.screen("jotter");
-    EXPECT_EQ(drawn.clears, std::vector<ui::Colour>(c.buttons.size(), boardBlue));
+    EXPECT_EQ(surface().background(), boardBlue);
     EXPECT_EQ(pad.width(), c.outerWidth);
     EXPECT_EQ(pad.height(), c.outerHeight);
     EXPECT_EQ(pad.clientWidth(), c.outerWidth - platform.margins.width);
@@ -165,5 +147,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ClearCase{"RoundTrip", {"Command3", "Command4", "Command3"}, 4000, 12000,
                                 true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Projector mode on and off keeps the working; Flip still starts a clean sheet, and what is
+// drawn after it is kept in turn.
+TEST_F(JotterTest, KeepsItsStrokesAcrossAChangeOfView) {
+    click("hamilton", "cmdjotter");
+    drag(path, ui::LeftButton, ui::LeftButton);
+    const Segments working = drawn();
+    for (ui::Key k : {ui::Key::F11, ui::Key::Escape, ui::Key::F11, ui::Key::F11}) {
+        key("jotter", k);
+        EXPECT_EQ(drawn(), working);
+    }
+    key("hamilton", ui::Key::F11);
+    click("jotter", "Command3");
+    EXPECT_TRUE(drawn().empty());
+    drag(path, ui::LeftButton, ui::LeftButton);
+    key("jotter", ui::Key::Escape);
+    EXPECT_EQ(drawn().size(), path.size() - 1);
+}
 
 }  // namespace

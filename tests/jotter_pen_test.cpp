@@ -27,6 +27,7 @@ class JotterPen : public AppTest, public ::testing::WithParamInterface<PenCase> 
 TEST_P(JotterPen, StateAfterSteps) {
     const PenCase& c = GetParam();
     auto& pad = registry.screenAs<jotter>("jotter");
+    // Each click lands where the control is: the portrait tools only once flipped to them.
     for (const Step& s : c.steps) click("jotter", s.control, s.index);
     EXPECT_EQ(pad.surface().penColour(), c.pen);
     EXPECT_EQ(pad.surface().penWidth(), c.width);
@@ -38,20 +39,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PenCase{"AtLoad", {}, yellow, 3, yellow},
         PenCase{"Swatch", {{"Label1", 4}}, basicColour(4), 3, basicColour(4)},
-        PenCase{"PortraitSwatch", {{"Label11", 12}}, basicColour(12), 3, basicColour(12)},
+        PenCase{"PortraitSwatch", {{"Command3"}, {"Label11", 12}}, basicColour(12), 3, basicColour(12)},
         PenCase{"EraseRemembersColour", {{"Label1", 2}, {"Command5"}}, boardBlue, 30,
                 basicColour(2)},
         PenCase{"SwatchWhileErasing", {{"Command5"}, {"Label1", 9}}, basicColour(9), 3,
                 basicColour(9)},
-        PenCase{"PortraitSwatchWhileErasing", {{"Command8"}, {"Label11", 0}}, basicColour(0), 3,
+        PenCase{"PortraitSwatchWhileErasing", {{"Command3"}, {"Command8"}, {"Label11", 0}}, basicColour(0), 3,
                 basicColour(0)},
         PenCase{"WriteAfterErase", {{"Label1", 12}, {"Command5"}, {"Command2"}},
                 basicColour(12), 3, basicColour(12)},
-        PenCase{"PortraitWriteAfterErase", {{"Label11", 3}, {"Command8"}, {"Command10"}},
+        PenCase{"PortraitWriteAfterErase", {{"Command3"}, {"Label11", 3}, {"Command8"}, {"Command10"}},
                 basicColour(3), 3, basicColour(3)},
         PenCase{"ClearWhileErasing", {{"Label1", 1}, {"Command5"}, {"Command6"}}, yellow, 3,
                 basicColour(1)},
-        PenCase{"PortraitClearWhileErasing", {{"Label11", 5}, {"Command8"}, {"Command7"}},
+        PenCase{"PortraitClearWhileErasing", {{"Command3"}, {"Label11", 5}, {"Command8"}, {"Command7"}},
                 yellow, 3, basicColour(5)},
         PenCase{"ClearWhileWriting", {{"Label1", 1}, {"Command6"}}, basicColour(1), 3,
                 basicColour(1)},
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         PenCase{"EraseTwiceThenWrite", {{"Label1", 5}, {"Command5"}, {"Command5"}, {"Command2"}},
                 basicColour(5), 3, basicColour(5)},
         PenCase{"EraseBothFramesThenWrite",
-                {{"Label11", 9}, {"Command8"}, {"Command5"}, {"Command10"}}, basicColour(9), 3,
+                {{"Command3"}, {"Label11", 9}, {"Command8"}, {"Command4"}, {"Command5"}, {"Command3"}, {"Command10"}}, basicColour(9), 3,
                 basicColour(9)}),
     [](const auto& info) { return std::string(info.param.name); });
 

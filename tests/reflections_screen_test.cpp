@@ -24,17 +24,17 @@ protected:
     double centreX(const ui::Control& c) { return c.left() + c.width() / 2.0; }
     double centreY(const ui::Control& c) { return c.top() + c.height() / 2.0; }
 
-    void pointer(void (ui::Screen::*action)(ui::Control*, const ui::MouseEvent&), int button,
-                 int x, int y) {
-        registry.deliver([&] { (screen().*action)(&control("Picturegraph"), {button, 0, x, y}); });
+    // Pointer input at a point of the drawing area.
+    void inPicture(ui::PointerAction action, int button, int x, int y) {
+        pointerIn(control("Picturegraph"), action, button, x, y);
     }
     // Press on cross k, move to (x, y) of the drawing area with `button` held, release.
     void drag(int k, int x, int y, int button = ui::LeftButton) {
         const ui::Control& c = cross(k);
         ASSERT_EQ(screen().controlAt(&control("Picturegraph"), c.left() + 105, c.top() + 187), &c);
-        pointer(&ui::Screen::mouseDown, button, c.left() + 105, c.top() + 187);
-        pointer(&ui::Screen::mouseMove, button, x, y);
-        pointer(&ui::Screen::mouseUp, button, x, y);
+        inPicture(ui::PointerAction::Press, button, c.left() + 105, c.top() + 187);
+        inPicture(ui::PointerAction::Move, button, x, y);
+        inPicture(ui::PointerAction::Release, button, x, y);
     }
     // Cross k onto grid point (x, y), with a few twips of slack as a hand gives it.
     void dragToPoint(int k, int x, int y) {
@@ -200,20 +200,20 @@ TEST_F(ReflectionsScreen, CheckIsTiedToTheColours) {
 TEST_F(ReflectionsScreen, LeftDragMovesTheCrossAndItsOutlineLiveRightDragDoesNot) {
     ui::Control& c = cross(2);
     const int left = c.left(), top = c.top();
-    pointer(&ui::Screen::mouseDown, ui::RightButton, left + 105, top + 187);
-    pointer(&ui::Screen::mouseMove, ui::RightButton, 1000, 1000);
+    inPicture(ui::PointerAction::Press, ui::RightButton, left + 105, top + 187);
+    inPicture(ui::PointerAction::Move, ui::RightButton, 1000, 1000);
     EXPECT_EQ(c.left(), left);
-    pointer(&ui::Screen::mouseUp, ui::RightButton, 1000, 1000);
+    inPicture(ui::PointerAction::Release, ui::RightButton, 1000, 1000);
 
-    pointer(&ui::Screen::mouseDown, ui::LeftButton, c.left() + 105, c.top() + 187);
-    pointer(&ui::Screen::mouseMove, ui::LeftButton, 2333, 1234);
+    inPicture(ui::PointerAction::Press, ui::LeftButton, c.left() + 105, c.top() + 187);
+    inPicture(ui::PointerAction::Move, ui::LeftButton, 2333, 1234);
     EXPECT_EQ(c.left(), 2333 - 105);
     EXPECT_EQ(c.top(), 1234 - 187);
     expectOutlineJoinsCrosses();
     // Far off the drawing area, the pointer still belongs to the cross.
-    pointer(&ui::Screen::mouseMove, ui::LeftButton, -900, -700);
+    inPicture(ui::PointerAction::Move, ui::LeftButton, -900, -700);
     EXPECT_EQ(centreX(c), -900);
-    pointer(&ui::Screen::mouseUp, ui::LeftButton, -900, -700);
+    inPicture(ui::PointerAction::Release, ui::LeftButton, -900, -700);
     EXPECT_EQ(centreX(c), 100);
     EXPECT_EQ(centreY(c), 100);
     expectOutlineJoinsCrosses();

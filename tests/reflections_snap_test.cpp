@@ -68,9 +68,9 @@ protected:
         ui::Control& c = cross();
         const int px = c.left() + 100;
         const int py = c.top() + 180;
-        registry.deliver([&] { screen().mouseDown(&picture(), {ui::LeftButton, 0, px, py}); });
-        registry.deliver([&] { screen().mouseMove(&picture(), {ui::LeftButton, 0, x, y}); });
-        registry.deliver([&] { screen().mouseUp(&picture(), {ui::LeftButton, 0, x, y}); });
+        pointerIn(picture(), ui::PointerAction::Press, ui::LeftButton, px, py);
+        pointerIn(picture(), ui::PointerAction::Move, ui::LeftButton, x, y);
+        pointerIn(picture(), ui::PointerAction::Release, ui::LeftButton, x, y);
     }
     int column() { return cross().left() + cross().width() / 2; }
     int row() { return cross().top() + cross().height() / 2; }
@@ -115,8 +115,8 @@ class ReflectionsHomeRelease : public ReflectionsRelease,
 TEST_P(ReflectionsHomeRelease, ReleaseAtHomeGoesToTheLastColumn) {
     ui::Control& c = screen().control(GetParam().cross);
     const int x = c.left() + 50, y = c.top() + 50;
-    registry.deliver([&] { screen().mouseDown(&picture(), {ui::RightButton, 0, x, y}); });
-    registry.deliver([&] { screen().mouseUp(&picture(), {ui::RightButton, 0, x, y}); });
+    pointerIn(picture(), ui::PointerAction::Press, ui::RightButton, x, y);
+    pointerIn(picture(), ui::PointerAction::Release, ui::RightButton, x, y);
     EXPECT_EQ(c.left() + 105, screen().tables().x(8));
     EXPECT_EQ(c.top() + 187, screen().tables().y(GetParam().gridY));
 }

@@ -56,6 +56,16 @@ void Control::click() const {
     if (onClick && d_.enabled) onClick(d_.index);
 }
 
+void Control::activate() {
+    if (!d_.enabled) return;
+    if (d_.kind == ControlKind::OptionButton)
+        setValue(1);
+    else if (d_.kind == ControlKind::CheckBox)
+        setValue(d_.value ? 0 : 1);
+    else
+        click();
+}
+
 namespace {
 
 // A pixel of smoothing all round, and for lines and circles half the pen beyond the geometry.

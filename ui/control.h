@@ -93,6 +93,11 @@ public:
     MouseHandler onMouseUp;
 
     void click() const;
+    // What a click of the left button, or a key on a focused control, does: an option button
+    // is chosen, the tick box turns over, anything else raises Click.
+    void activate();
+    // A button held down with the pointer over it: drawn pushed in.
+    bool pressed() const { return pressed_; }
 
 private:
     friend class Screen;
@@ -108,11 +113,13 @@ private:
     void leaving();
     void changed();
     void reportDrawn();
+    void setPressed(bool v) { assign(pressed_, v); }
 
     Screen& owner_;
     ControlDesign d_;
     Control* container_;
     Picture picture_;
+    bool pressed_ = false;
 };
 
 }  // namespace ui

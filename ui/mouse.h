@@ -14,4 +14,16 @@ struct MouseEvent {
     int y = 0;
 };
 
+enum class PointerAction { Press, Move, Release };
+
+// Raw pointer input as a backend reports it, for a whole screen's window: the position in
+// twips of the window's client area, before the screen's view maps it onto the design.
+struct PointerEvent {
+    PointerAction action = PointerAction::Move;
+    int button = NoButton;  // as in MouseEvent
+    int shift = NoShift;
+    double x = 0;
+    double y = 0;
+};
+
 }  // namespace ui

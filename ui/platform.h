@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/key.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
 
@@ -27,8 +28,9 @@ public:
     virtual void deliver(const std::function<void()>& handler) = 0;
     // The window system asked to close a screen's window.
     virtual void closeRequested(Screen& screen) = 0;
-    // A presenter's clicker asked for the next question (Page Down or Right).
-    virtual void nextRequested(Screen& screen) = 0;
+    // A key pressed while the screen's window is active. True when the program binds the key,
+    // which then goes no further.
+    virtual bool keyPressed(Screen& screen, Key key) = 0;
 };
 
 // Everything the screens need from the machine, so screen code never meets the toolkit.
@@ -57,7 +59,6 @@ public:
     // Windows of screens.
     virtual void showWindow(Screen& screen) = 0;
     virtual void destroyWindow(Screen& screen) = 0;
-    virtual void makeTopmost(Screen& screen) = 0;
     // Bring every window up to date with its screen.
     virtual void refresh() = 0;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <stdexcept>
 
 namespace ui {
@@ -9,10 +10,11 @@ namespace ui {
 namespace {
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 }  // namespace
@@ -122,14 +124,21 @@ Control& Screen::createMember(std::string_view name, int index) {
     return *controls_.back();
 }
 
+std::vector<std::unique_ptr<Control>>::iterator Screen::position(const Control& c) {
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const auto& p) { return p.get() == &c; });
+    if (it == controls_.end()) throw std::logic_error(name_ + " does not hold " + c.name());
+    return it;
+}
+
 void Screen::bringToFront(Control& c) {
-    auto it = std::ranges::find_if(controls_, [&](const auto& p) { return p.get() == &c; });
+    auto it = position(c);
     std::rotate(it, it + 1, controls_.end());
     restacked(c);
 }
 
 void Screen::sendToBack(Control& c) {
-    auto it = std::ranges::find_if(controls_, [&](const auto& p) { return p.get() == &c; });
+    auto it = position(c);
     std::rotate(controls_.begin(), it, it + 1);
     restacked(c);
 }
@@ -156,58 +165,138 @@ Control* Screen::controlAt(const Control* container, int x, int y) const {
     return nullptr;
 }
 
-MouseEvent Screen::relativeTo(const Control& c, const MouseEvent& e) const {
-    MouseEvent r = e;
-    r.x -= c.left();
-    r.y -= c.top();
-    return r;
+namespace {
+
+bool isContainer(ControlKind kind) {
+    return kind == ControlKind::Frame || kind == ControlKind::PictureBox;
 }
 
-void Screen::capture(Control* target, Control* container) {
-    capturing_ = true;
-    captureTarget_ = target;
-    captureContainer_ = container;
+}  // namespace
+
+Screen::Hit Screen::hitAt(int x, int y, bool leftButton) const {
+    Hit h;
+    for (;;) {
+        Control* hit = nullptr;
+        for (auto it = controls_.rbegin(); it != controls_.rend() && !hit; ++it) {
+            Control& c = **it;
+            if (c.container() == h.container && isWindowed(c.kind()) && c.visible() &&
+                c.contains(x - h.originX, y - h.originY))
+                hit = &c;
+        }
+        // A disabled control, or a button under any but the left button, lets the pointer
+        // through to what holds it.
+        if (!hit || !hit->enabled()) break;
+        if (!isContainer(hit->kind())) {
+            if (leftButton) h.target = hit;
+            break;
+        }
+        h.container = hit;
+        h.originX += hit->left();
+        h.originY += hit->top();
+    }
+    if (!h.target) h.target = controlAt(h.container, x - h.originX, y - h.originY);
+    return h;
 }
 
-void Screen::mouseDown(Control* container, const MouseEvent& e) {
-    Control* target = capturing_ ? captureTarget_ : controlAt(container, e.x, e.y);
-    if (!capturing_) capture(target, container);
-    if (target) {
-        if (target->onMouseDown) target->onMouseDown(target->index(), relativeTo(*target, e));
-    } else if (!container && onMouseDown) {
-        onMouseDown(e);
+std::string Screen::toolTipAt(double windowX, double windowY) const {
+    const View v = view();
+    const Hit h = hitAt(static_cast<int>(std::lround(v.toDesignX(windowX))),
+                        static_cast<int>(std::lround(v.toDesignY(windowY))), true);
+    return h.target && isWindowed(h.target->kind()) ? h.target->toolTip() : std::string();
+}
+
+void Screen::pointer(const PointerEvent& e) {
+    const View v = view();
+    const MouseEvent m{e.button, e.shift, static_cast<int>(std::lround(v.toDesignX(e.x))),
+                       static_cast<int>(std::lround(v.toDesignY(e.y)))};
+    switch (e.action) {
+        case PointerAction::Press: press(m); break;
+        case PointerAction::Move: move(m); break;
+        case PointerAction::Release: release(m); break;
     }
 }
 
-void Screen::mouseMove(Control* container, const MouseEvent& e) {
-    Control* target = controlAt(container, e.x, e.y);
-    if (capturing_ && container == captureContainer_) target = captureTarget_;
-    if (target) {
-        if (target->onMouseMove) target->onMouseMove(target->index(), relativeTo(*target, e));
-    } else if (!container && onMouseMove) {
-        onMouseMove(e);
+void Screen::route(const Hit& h, const MouseEvent& e, ControlHandler onControl,
+                   const MouseHandler& onScreen) {
+    if (h.target) {
+        const Control::MouseHandler& handler = h.target->*onControl;
+        if (handler)
+            handler(h.target->index(), {e.button, e.shift, e.x - h.originX - h.target->left(),
+                                        e.y - h.originY - h.target->top()});
+    } else if (!h.container && onScreen) {
+        onScreen(e);
     }
 }
 
-void Screen::mouseUp(Control* container, const MouseEvent& e) {
-    Control* target = controlAt(container, e.x, e.y);
-    const bool wasCaptured = capturing_ && container == captureContainer_;
-    Control* pressed = wasCaptured ? captureTarget_ : nullptr;
-    if (wasCaptured) target = captureTarget_;
-    capturing_ = false;
-    captureTarget_ = captureContainer_ = nullptr;
-    if (!target) return;
-    if (target->onMouseUp) target->onMouseUp(target->index(), relativeTo(*target, e));
+void Screen::press(const MouseEvent& e) {
+    // The same button pressed again: its release went to another window, so start afresh.
+    if (grab_ && e.button == grabButton_) {
+        if (grab_->target) grab_->target->setPressed(false);
+        grab_.reset();
+    }
+    if (!grab_) {
+        grabButton_ = e.button;
+        grab_ = hitAt(e.x, e.y, e.button == LeftButton);
+        if (grab_->target && isWindowed(grab_->target->kind())) {
+            grab_->target->setPressed(true);
+            return;
+        }
+    } else if (grab_->target && isWindowed(grab_->target->kind())) {
+        return;  // another button while a button is held down
+    }
+    route(*grab_, e, &Control::onMouseDown, onMouseDown);
+}
+
+void Screen::move(const MouseEvent& e) {
+    if (!grab_) {
+        route(hitAt(e.x, e.y, false), e, &Control::onMouseMove, onMouseMove);
+        return;
+    }
+    if (Control* b = grab_->target; b && isWindowed(b->kind())) {
+        // Held down, a button shows pressed only while the pointer is over it.
+        b->setPressed(b->contains(e.x - grab_->originX, e.y - grab_->originY));
+        return;
+    }
+    route(*grab_, e, &Control::onMouseMove, onMouseMove);
+}
+
+void Screen::release(const MouseEvent& e) {
+    if (!grab_) return;  // its press went to another window
+    const Hit h = *grab_;
+    grab_.reset();
+    if (!h.target) return;
+    const bool over = h.target->contains(e.x - h.originX, e.y - h.originY);
+    if (isWindowed(h.target->kind())) {
+        h.target->setPressed(false);
+        if (over && e.button == LeftButton) h.target->activate();
+        return;
+    }
+    route(h, e, &Control::onMouseUp, nullptr);
     // A click is a press and release on the same label, the pointer still over it.
-    if (pressed == target && target->enabled() && target->visible() &&
-        target->contains(e.x, e.y))
-        target->click();
+    if (over && h.target->enabled() && h.target->visible()) h.target->click();
+}
+
+void Screen::setTopmost(bool v) {
+    if (topmost_ != v) topmost_ = v, changed();
+}
+
+void Screen::setProjected(bool on, Size display) {
+    if (projected_ == on && display_ == display) return;
+    projected_ = on;
+    display_ = display;
+    changed();
+}
+
+View Screen::view() const {
+    if (!projected_) return {};
+    const Size design{clientWidth_, clientHeight_};
+    return topmost_ ? boardView(display_, design) : projectorView(display_, design);
 }
 
 void Screen::retire() {
     for (auto& t : timers_) t->retire();
     surface_.setListener(nullptr);
-    capturing_ = false;
+    grab_.reset();
 }
 
 }  // namespace ui

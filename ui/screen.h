@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "ui/screen_design.h"
 #include "ui/surface.h"
 #include "ui/timer.h"
+#include "ui/view.h"
 
 namespace ui {
 
@@ -54,8 +56,15 @@ public:
     void setIcon(Picture p);
     bool shown() const { return shown_; }
     void setShown(bool v);
+    // Stays above every other window.
     bool topmost() const { return topmost_; }
-    void setTopmost(bool v) { topmost_ = v; }
+    void setTopmost(bool v);
+
+    // Projector mode: a screen fills the display, a topmost one floats as a larger board.
+    bool projected() const { return projected_; }
+    void setProjected(bool on, Size display);
+    // How the design maps onto the window now.
+    View view() const;
 
     // Controls. control() insists the control exists; find() may come back empty.
     Control& control(std::string_view name, int index = -1) const;
@@ -70,13 +79,15 @@ public:
     const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
     Surface& surface() { return surface_; }
 
-    // Pointer input from the platform: position in twips relative to the client area of
-    // `container` (the screen itself when null).
-    void mouseDown(Control* container, const MouseEvent& e);
-    void mouseMove(Control* container, const MouseEvent& e);
-    void mouseUp(Control* container, const MouseEvent& e);
+    // Raw pointer input for the whole window. The screen decides what it means: the control
+    // under the pointer (windowed controls above the drawn ones, later above earlier), a
+    // press and release on the same control is a click, and while a button is held the
+    // pointer stays with what it was pressed on.
+    void pointer(const PointerEvent& e);
     // The topmost label or image under the point that takes the pointer, if any.
     Control* controlAt(const Control* container, int x, int y) const;
+    // The hover text of the button under a point of the window, if any.
+    std::string toolTipAt(double windowX, double windowY) const;
 
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
@@ -102,9 +113,24 @@ public:
     void retire();
 
 private:
-    void capture(Control* target, Control* container);
+    // What a point of the design falls on: a windowed button, or a label or image (or
+    // nothing) in a container (or the screen), with that container's origin.
+    struct Hit {
+        Control* container = nullptr;
+        Control* target = nullptr;
+        int originX = 0;
+        int originY = 0;
+    };
+    Hit hitAt(int x, int y, bool leftButton) const;
+    void press(const MouseEvent& e);
+    void move(const MouseEvent& e);
+    void release(const MouseEvent& e);
+    using ControlHandler = Control::MouseHandler Control::*;
+    // Hands an event to the hit's label, or to the screen's own handler when it is on the screen.
+    static void route(const Hit& h, const MouseEvent& e, ControlHandler onControl,
+                      const MouseHandler& onScreen);
+    std::vector<std::unique_ptr<Control>>::iterator position(const Control& c);
     void restacked(const Control& c);
-    MouseEvent relativeTo(const Control& c, const MouseEvent& e) const;
 
     Platform& platform_;
     std::string name_;
@@ -119,16 +145,17 @@ private:
     Picture icon_;
     bool shown_ = false;
     bool topmost_ = false;
+    bool projected_ = false;
+    Size display_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<Timer>> timers_;
     Surface surface_;
     std::uint64_t revision_ = 0;
     bool wholeChanged_ = true;
     std::vector<Damage> damaged_;
-    // While a button pressed on a label is down, the pointer stays with that label.
-    bool capturing_ = false;
-    Control* captureTarget_ = nullptr;
-    Control* captureContainer_ = nullptr;
+    // While a button is held, the pointer stays with what it was pressed on.
+    std::optional<Hit> grab_;
+    int grabButton_ = NoButton;
 };
 
 }  // namespace ui

@@ -8,12 +8,15 @@ void Surface::moveTo(int x, int y) {
 }
 
 void Surface::lineTo(int x, int y) {
-    if (listener_) listener_->drawLine(x_, y_, x, y, penColour_, penWidth_);
+    strokes_.push_back({x_, y_, x, y, penColour_, penWidth_});
+    if (listener_) listener_->strokeAdded(strokes_.back());
     moveTo(x, y);
 }
 
 void Surface::clear(Colour background) {
-    if (listener_) listener_->clearSurface(background);
+    strokes_.clear();
+    background_ = background;
+    if (listener_) listener_->surfaceCleared();
 }
 
 }  // namespace ui

@@ -1,18 +1,33 @@
 #pragma once
+#include <optional>
+#include <vector>
+
 #include "ui/colour.h"
 
 namespace ui {
 
-// Receives what is drawn on a screen's surface; the platform keeps the pixels.
+// One straight segment drawn on a surface, in twips; the eraser is a wide board-coloured one.
+struct Stroke {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    Colour colour = rgb(0, 0, 0);
+    int widthPx = 1;
+    bool operator==(const Stroke&) const = default;
+};
+
+// Told of each new stroke and each clearing, so a backend draws one segment per move.
 class SurfaceListener {
 public:
     virtual ~SurfaceListener() = default;
-    virtual void drawLine(int x1, int y1, int x2, int y2, Colour colour, int widthPx) = 0;
-    virtual void clearSurface(Colour background) = 0;
+    virtual void strokeAdded(const Stroke& stroke) = 0;
+    virtual void surfaceCleared() = 0;
 };
 
-// The drawing surface of a screen: pen, current point, lines and clearing. Positions in twips.
-// It keeps no record of what was drawn: the pixels live only with the listener.
+// The drawing surface of a screen: pen, current point, lines and clearing. Positions in
+// twips. It keeps every stroke since the last clearing, so a backend can draw the whole of
+// it again at any scale, and a change of view loses nothing.
 class Surface {
 public:
     Colour penColour() const { return penColour_; }
@@ -25,14 +40,18 @@ public:
     void lineTo(int x, int y);
     void clear(Colour background);
 
+    const std::vector<Stroke>& strokes() const { return strokes_; }
+    // The colour of the last clearing; none before the first, when the screen's ground shows.
+    std::optional<Colour> background() const { return background_; }
     void setListener(SurfaceListener* l) { listener_ = l; }
-    SurfaceListener* listener() const { return listener_; }
 
 private:
     Colour penColour_ = rgb(0, 0, 0);
     int penWidth_ = 1;
     int x_ = 0;
     int y_ = 0;
+    std::vector<Stroke> strokes_;
+    std::optional<Colour> background_;
     SurfaceListener* listener_ = nullptr;
 };
 

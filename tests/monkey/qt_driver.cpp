@@ -24,10 +24,9 @@ Qt::MouseButton qtButton(int button) {
 
 // A point of the design in twips, on the window as it is drawn now (projector mode or not).
 QPoint pixels(const ui::qt::ScreenWindow& w, int x, int y) {
-    const QPointF design(x / static_cast<double>(ui::twipsPerPixel),
-                         y / static_cast<double>(ui::twipsPerPixel));
-    const QPointF at = w.view().toWindow(design);
-    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+    const ui::View& v = w.view();
+    return {static_cast<int>(std::floor(v.toWindowX(x) / ui::twipsPerPixel)),
+            static_cast<int>(std::floor(v.toWindowY(y) / ui::twipsPerPixel))};
 }
 
 }  // namespace

@@ -13,21 +13,6 @@ namespace {
 
 QSize display() { return QGuiApplication::primaryScreen()->geometry().size(); }
 
-TEST(ProjectorView, FillsOneSideOfTheDisplayAndCentresTheOther) {
-    for (QSizeF design : {QSizeF(792, 566), QSizeF(364, 438), QSizeF(661, 244)}) {
-        const ui::qt::View v = ui::qt::projectorView(QSizeF(display()), design);
-        const QRectF placed = v.toWindow(QRectF(QPointF(0, 0), design));
-        const QRectF whole(QPointF(0, 0), QSizeF(display()));
-        EXPECT_TRUE(whole.adjusted(-0.01, -0.01, 0.01, 0.01).contains(placed));
-        const bool fillsWidth = std::abs(placed.width() - whole.width()) < 0.01;
-        const bool fillsHeight = std::abs(placed.height() - whole.height()) < 0.01;
-        EXPECT_TRUE(fillsWidth || fillsHeight);
-        EXPECT_NEAR(placed.left(), whole.right() - placed.right(), 0.01);
-        EXPECT_NEAR(placed.top(), whole.bottom() - placed.bottom(), 0.01);
-        EXPECT_NEAR(placed.width() / design.width(), placed.height() / design.height(), 1e-9);
-    }
-}
-
 class ProjectorMode : public QtAppTest {
 protected:
     ProjectorMode() {
@@ -44,7 +29,8 @@ protected:
     hamilton& screen() { return registry.screenAs<hamilton>("hamilton"); }
     // Where a twip of the design lands in the window now.
     QPoint onWindow(double xTwips, double yTwips) {
-        return window("hamilton").view().toWindow(QPointF(xTwips, yTwips) / 15).toPoint();
+        const ui::View& v = window("hamilton").view();
+        return (QPointF(v.toWindowX(xTwips), v.toWindowY(yTwips)) / 15).toPoint();
     }
     QPoint edgeCentre(int i) {
         const ui::Control& l = screen().control("Line1", i);
@@ -58,12 +44,14 @@ protected:
 TEST_F(ProjectorMode, F11FillsTheDisplayWithMarginsInTheScreensOwnColour) {
     key("hamilton", Qt::Key_F11);
     ASSERT_EQ(window("hamilton").size(), display());
-    const ui::qt::View v = window("hamilton").view();
+    const ui::View v = window("hamilton").view();
+    EXPECT_EQ(v, registry.screen("hamilton").view());
     EXPECT_NEAR(v.scale, std::min(display().width() / 792.0, display().height() / 566.0), 1e-9);
     const QImage image = render("hamilton");
-    const QPoint margin = v.offset.x() > v.offset.y()
-                              ? QPoint(static_cast<int>(v.offset.x() / 2), display().height() / 2)
-                              : QPoint(display().width() / 2, static_cast<int>(v.offset.y() / 2));
+    const QPointF offset = ui::qt::offsetOf(v);
+    const QPoint margin = offset.x() > offset.y()
+                              ? QPoint(static_cast<int>(offset.x() / 2), display().height() / 2)
+                              : QPoint(display().width() / 2, static_cast<int>(offset.y() / 2));
     EXPECT_EQ(image.pixelColor(margin), ui::qt::toQColor(standardBlue));
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(image.pixelColor(edgeCentre(i)), ui::qt::toQColor(basicColour(11))) << i;
@@ -89,7 +77,7 @@ TEST_F(ProjectorMode, LeavingRestoresTheDesignSizeAndPlace) {
         key("hamilton", leave);
         EXPECT_EQ(window("hamilton").size(), designSize);
         EXPECT_EQ(window("hamilton").pos(), designPlace);
-        EXPECT_EQ(window("hamilton").view(), ui::qt::View{});
+        EXPECT_EQ(window("hamilton").view(), ui::View{});
     }
 }
 

@@ -12,20 +12,45 @@ protected:
     AppTest() { registerScreens(registry); }
 
     ui::Screen& screen(const std::string& name) { return registry.screen(name); }
-    // A click on a control (member `index` of an array), as the user gives it.
+    // A left click at the middle of a control (member `index` of an array), as the user gives
+    // it: what is on top there takes it.
     void click(const std::string& screenName, const std::string& control, int index = -1) {
-        registry.deliver([&] { registry.screen(screenName).control(control, index).click(); });
+        clickOn(screenName, registry.screen(screenName).control(control, index));
+    }
+    // Pointer input on a screen's window at a point of its design, in twips.
+    void pointer(const std::string& screenName, ui::PointerAction action, int button, int x,
+                 int y) {
+        registry.deliver([&] {
+            ui::Screen& s = registry.screen(screenName);
+            const ui::View v = s.view();
+            s.pointer({action, button, 0, v.toWindowX(x), v.toWindowY(y)});
+        });
+    }
+    // The same at a point of a frame or picture box, in its own twips.
+    void pointerIn(const ui::Control& container, ui::PointerAction action, int button, int x,
+                   int y) {
+        for (const ui::Control* c = &container; c; c = c->container()) x += c->left(), y += c->top();
+        pointer(container.screen().name(), action, button, x, y);
     }
     void mouseDown(const std::string& screenName, int x, int y, int button = ui::LeftButton) {
-        registry.deliver(
-            [&] { registry.screen(screenName).mouseDown(nullptr, {button, 0, x, y}); });
+        pointer(screenName, ui::PointerAction::Press, button, x, y);
     }
     void mouseMove(const std::string& screenName, int x, int y, int buttons = ui::NoButton) {
-        registry.deliver(
-            [&] { registry.screen(screenName).mouseMove(nullptr, {buttons, 0, x, y}); });
+        pointer(screenName, ui::PointerAction::Move, buttons, x, y);
     }
     void mouseUp(const std::string& screenName, int x, int y, int button = ui::LeftButton) {
-        registry.deliver([&] { registry.screen(screenName).mouseUp(nullptr, {button, 0, x, y}); });
+        pointer(screenName, ui::PointerAction::Release, button, x, y);
+    }
+    // A left click where a control is, through the same routing as the user's.
+    void clickOn(const std::string& screenName, const ui::Control& c) {
+        int x = c.left() + c.width() / 2, y = c.top() + c.height() / 2;
+        for (const ui::Control* holder = c.container(); holder; holder = holder->container())
+            x += holder->left(), y += holder->top();
+        mouseDown(screenName, x, y);
+        mouseUp(screenName, x, y);
+    }
+    void key(const std::string& screenName, ui::Key k) {
+        registry.keyPressed(registry.screen(screenName), k);
     }
     // Loaded and on view; asking never loads a screen.
     bool shown(const std::string& name) {

@@ -57,11 +57,6 @@ bool FakePlatform::openUrl(const std::string& address) {
 
 void FakePlatform::showWindow(ui::Screen& screen) { windows.insert(screen.name()); }
 void FakePlatform::destroyWindow(ui::Screen& screen) { windows.erase(screen.name()); }
-void FakePlatform::makeTopmost(ui::Screen& screen) {
-    screen.setTopmost(true);
-    topmost.insert(screen.name());
-}
-
 void FakePlatform::advance(std::uint64_t ms) {
     const std::uint64_t until = now + ms;
     for (;;) {

@@ -27,7 +27,6 @@ public:
     void end() override { ended = true; }
     void showWindow(ui::Screen& screen) override;
     void destroyWindow(ui::Screen& screen) override;
-    void makeTopmost(ui::Screen& screen) override;
     void refresh() override { ++refreshes; }
 
     // Moves the clock on, firing every timer that falls due, in time order.
@@ -44,7 +43,6 @@ public:
     std::vector<std::string> openedUrls;
     std::vector<bool> busyChanges;
     std::set<std::string> windows;
-    std::set<std::string> topmost;
     int refreshes = 0;
 
     struct Scheduled;
