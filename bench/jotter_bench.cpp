@@ -1,6 +1,7 @@
 // One left-button mouse move on the Jotter, from the Qt event to the segment in the backing
-// image, after drawings of different lengths. The cost must not grow with the drawing, and
-// neither may the memory.
+// image, after drawings of different lengths: the cost must not grow with the drawing, and
+// memory grows only by the strokes the model keeps. Then a change of view (projector mode on
+// and off) after the longest drawing: every stroke drawn again, once.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -89,7 +90,40 @@ BENCHMARK(JotterMove)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
+std::vector<double> viewChanges;  // milliseconds
+
+void JotterViewChange(benchmark::State& state) {
+    const long drawn = state.range(0);
+    ShownScreen shown("jotter");
+    QWidget& window = *shown.window;
+    send(window, QEvent::MouseButtonPress, pointOf(0), Qt::LeftButton);
+    for (long n = 1; n <= drawn; ++n) strokeTo(window, n);
+    send(window, QEvent::MouseButtonRelease, pointOf(drawn), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    bool projector = false;
+    for (auto _ : state) {
+        projector = !projector;
+        const auto start = std::chrono::steady_clock::now();
+        shown.registry.deliver([&] { shown.registry.setProjector(projector); });
+        QCoreApplication::processEvents();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        viewChanges.push_back(took.count() * 1e3);
+    }
+    state.counters["strokes"] = static_cast<double>(shown.screen->surface().strokes().size());
+}
+
+BENCHMARK(JotterViewChange)
+    ->ArgName("segments")
+    ->Arg(100'000)
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 void printSummary() {
+    if (!viewChanges.empty())
+        std::printf("\nA change of view after 100000 segments, median of %zu: %.1f ms\n",
+                    viewChanges.size(), median(viewChanges));
     if (!results.contains(100) || !results.contains(100'000)) return;
     // The median move: a busy machine stretches some moves, not the typical one.
     std::printf("\nOne left-button move, median over %d runs of %d moves:\n", repetitions,

@@ -255,15 +255,24 @@ void ScreenWindow::redrawSurface() {
     surface_.fill(toQColor(surface.background().value_or(screen_->backColour())));
     QPainter p(&surface_);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const Stroke& s : surface.strokes()) drawStroke(p, s);
+    // The pen is set only where it changes: a drawing is long runs of one pen.
+    const Stroke* previous = nullptr;
+    for (const Stroke& s : surface.strokes()) {
+        if (!previous || s.colour != previous->colour || s.widthPx != previous->widthPx)
+            p.setPen(penOf(s));
+        p.drawLine(lineOf(s));
+        previous = &s;
+    }
 }
 
-void ScreenWindow::drawStroke(QPainter& p, const Stroke& s) const {
-    const double scale = view_.scale;
-    p.setPen(QPen(toQColor(s.colour), s.widthPx * scale, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
-    p.drawLine(QPointF(toPixels(s.x1), toPixels(s.y1)) * scale,
-               QPointF(toPixels(s.x2), toPixels(s.y2)) * scale);
+QPen ScreenWindow::penOf(const Stroke& s) const {
+    return QPen(toQColor(s.colour), s.widthPx * view_.scale, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+}
+
+QLineF ScreenWindow::lineOf(const Stroke& s) const {
+    return {QPointF(toPixels(s.x1), toPixels(s.y1)) * view_.scale,
+            QPointF(toPixels(s.x2), toPixels(s.y2)) * view_.scale};
 }
 
 // One segment into the image and a repaint of just its rectangle: a move costs the same
@@ -277,12 +286,11 @@ void ScreenWindow::strokeAdded(const Stroke& s) {
     }
     QPainter p(&surface_);
     p.setRenderHint(QPainter::Antialiasing);
-    drawStroke(p, s);
-    const double scale = view_.scale;
-    const QPointF from = QPointF(toPixels(s.x1), toPixels(s.y1)) * scale;
-    const QPointF to = QPointF(toPixels(s.x2), toPixels(s.y2)) * scale;
-    const int reach = static_cast<int>(s.widthPx * scale / 2) + 2;
-    update(QRectF(from, to).normalized().translated(offsetOf(view_)).toAlignedRect().adjusted(
+    p.setPen(penOf(s));
+    const QLineF line = lineOf(s);
+    p.drawLine(line);
+    const int reach = static_cast<int>(s.widthPx * view_.scale / 2) + 2;
+    update(QRectF(line.p1(), line.p2()).normalized().translated(offsetOf(view_)).toAlignedRect().adjusted(
         -reach, -reach, reach, reach));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <QImage>
+#include <QLineF>
+#include <QPen>
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -52,7 +54,9 @@ private:
     void syncWidget(Control& c, QWidget* w);
     // The surface's image afresh at the current view, every stroke drawn into it once.
     void redrawSurface();
-    void drawStroke(QPainter& p, const Stroke& s) const;
+    QPen penOf(const Stroke& s) const;
+    // A stroke in the surface image's logical pixels, at the view's scale.
+    QLineF lineOf(const Stroke& s) const;
     // The client area as designed, in logical pixels; the view scales it.
     QSizeF designSize() const;
     QSize surfaceSize() const;

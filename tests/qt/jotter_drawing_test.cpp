@@ -65,6 +65,25 @@ TEST_F(JotterDrawing, EraseOverAStrokeLeavesTheBoard) {
     for (QPoint p : onPath) EXPECT_EQ(image.pixelColor(p), board) << p.x() << "," << p.y();
 }
 
+// Projector mode on and off redraws the working at the new scale instead of wiping it.
+TEST_F(JotterDrawing, KeepsTheDrawingAcrossF11AndEscape) {
+    stroke(path);
+    bool projector = false;
+    for (Qt::Key k : {Qt::Key_F11, Qt::Key_Escape, Qt::Key_F11, Qt::Key_F11}) {
+        QApplication::setActiveWindow(&pad());
+        QTest::keyClick(&pad(), k);
+        projector = k == Qt::Key_F11 && !projector;
+        const double scale = pad().view().scale;
+        EXPECT_EQ(scale > 1, projector);
+        const QImage image = render("jotter");
+        ASSERT_EQ(image.size(), QSize(static_cast<int>(661 * scale), static_cast<int>(244 * scale)));
+        for (QPoint p : onPath)
+            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), penYellow) << k << " " << p.x() << "," << p.y();
+        for (QPoint p : offPath)
+            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), board) << k << " " << p.x() << "," << p.y();
+    }
+}
+
 struct WipeCase {
     const char* name;
     std::vector<const char*> buttons;
