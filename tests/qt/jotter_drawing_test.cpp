@@ -1,3 +1,5 @@
+#include <QHelpEvent>
+#include <QToolTip>
 #include <ostream>
 #include <vector>
 
@@ -40,6 +42,16 @@ protected:
 TEST_F(JotterDrawing, StaysOnTopFromItsFirstShowing) {
     EXPECT_TRUE(pad().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(pad().size(), QSize(9915 / 15, 3660 / 15));
+}
+
+// The model says which button the pointer rests on, inside its frame; its hover text shows.
+TEST_F(JotterDrawing, HoverTextOfTheButtonUnderThePointer) {
+    for (auto [leftTwips, text] : {std::pair{1120, "Yellow"}, std::pair{3240, "New"}, std::pair{60, "Exit"}}) {
+        const QPoint at = atTwips(leftTwips + 400, 2910 + 180 + 200);
+        QHelpEvent hover(QEvent::ToolTip, at, pad().mapToGlobal(at));
+        QCoreApplication::sendEvent(&pad(), &hover);
+        EXPECT_EQ(QToolTip::text().toStdString(), text);
+    }
 }
 
 TEST_F(JotterDrawing, LeftDragDrawsYellowAlongThePathOnly) {
