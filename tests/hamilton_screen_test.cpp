@@ -28,11 +28,8 @@ protected:
     bool verdictShown() { return screen().control("Label4").visible(); }
     bool timerOn() { return screen().timer("Timer2").enabled(); }
 
-    // As the pupil picks a solid: the option button is set, which raises its Click.
-    void choose(int solid) {
-        const std::string option = "Option" + std::to_string(solid + 1);
-        registry.deliver([&] { screen().control(option).setValue(1); });
-    }
+    // As the pupil picks a solid: a click on its option button.
+    void choose(int solid) { click("hamilton", "Option" + std::to_string(solid + 1)); }
     void press(double x, double y) {
         const int px = static_cast<int>(std::floor(x));
         const int py = static_cast<int>(std::floor(y));

@@ -48,11 +48,9 @@ protected:
             dragToPoint(k, v.x, v.y);
         }
     }
-    void chooseLevel(int level) {
-        registry.deliver([&] { control(level == 1 ? "Option1" : "Option2").setValue(1); });
-    }
+    void chooseLevel(int level) { click("reflections", level == 1 ? "Option1" : "Option2"); }
     void tick(bool on) {
-        registry.deliver([&] { control("Check1").setValue(on ? 1 : 0); });
+        if ((control("Check1").value() != 0) != on) click("reflections", "Check1");
     }
     std::string message() { return control("Label4").caption(); }
     bool messageShown() { return control("Label4").visible(); }
