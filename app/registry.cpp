@@ -116,4 +116,8 @@ void Registry::setProjector(bool on) {
     for (const auto& [name, s] : loaded_) s->setProjected(on, platform_.displaySize());
 }
 
+void Registry::displayChanged() {
+    deliver([this] { setProjector(projector_); });
+}
+
 void Registry::collect() { unloaded_.clear(); }

@@ -48,6 +48,7 @@ public:
     void deliver(const std::function<void()>& handler) override;
     void closeRequested(ui::Screen& screen) override;
     bool keyPressed(ui::Screen& screen, ui::Key key) override;
+    void displayChanged() override;
 
     // Projector mode: every screen fills the display, the Jotter floats as a larger board,
     // until it is left; screens loaded meanwhile come up in it.

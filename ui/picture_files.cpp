@@ -30,8 +30,8 @@ std::vector<std::string> pathParts(std::string_view path) {
 }
 
 std::string lowered(std::string s) {
-    std::ranges::transform(s, s.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
@@ -50,7 +50,7 @@ std::optional<fs::path> entryIgnoringCase(const fs::path& dir, const std::string
 std::optional<fs::path> findPictureFile(std::string_view path,
                                         const std::vector<fs::path>& folders) {
     const std::vector<std::string> parts = pathParts(path);
-    if (parts.empty() || std::ranges::any_of(parts, [](const auto& p) { return p == ".."; }))
+    if (parts.empty() || std::any_of(parts.begin(), parts.end(), [](const auto& p) { return p == ".."; }))
         return std::nullopt;
     for (const fs::path& folder : folders) {
         std::optional<fs::path> at = folder;

@@ -31,6 +31,8 @@ public:
     // A key pressed while the screen's window is active. True when the program binds the key,
     // which then goes no further.
     virtual bool keyPressed(Screen& screen, Key key) = 0;
+    // The display changed size (a page went full screen): views are worked out afresh.
+    virtual void displayChanged() = 0;
 };
 
 // Everything the screens need from the machine, so screen code never meets the toolkit.

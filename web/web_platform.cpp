@@ -1,0 +1,144 @@
+#include "web/web_platform.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+#include "ui/twips.h"
+#include "web/jpeg_size.h"
+#include "web/web_picture.h"
+
+using emscripten::val;
+
+namespace ui::web {
+
+namespace {
+
+class WebTimerSource : public TimerSource {
+public:
+    explicit WebTimerSource(std::function<void()> tick) : tick_(std::move(tick)) {}
+    ~WebTimerSource() override { stop(); }
+    void start(int intervalMs) override {
+        if (id_ && intervalMs_ == intervalMs) return;
+        stop();
+        intervalMs_ = intervalMs;
+        id_ = emscripten_set_interval(&WebTimerSource::fire, intervalMs, this);
+    }
+    void stop() override {
+        if (id_) emscripten_clear_interval(id_);
+        id_ = 0;
+    }
+
+private:
+    static void fire(void* self) { static_cast<WebTimerSource*>(self)->tick_(); }
+    std::function<void()> tick_;
+    long id_ = 0;
+    int intervalMs_ = 0;
+};
+
+EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
+    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type : 'image/jpeg'});
+    return allocateUTF8(URL.createObjectURL(blob));
+});
+
+}  // namespace
+
+WebPlatform::WebPlatform() : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {}
+
+WebPlatform::~WebPlatform() = default;
+
+// The desktop the page keeps: the browser's viewport, or the whole display while full screen.
+Size WebPlatform::displaySize() const {
+    return {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
+            desktop_["offsetHeight"].as<int>() * twipsPerPixel};
+}
+
+Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return nullptr;
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::optional<Size> size = jpegSize(bytes);
+    if (!size) return nullptr;
+    char* url = quillon_blob_url(bytes.data(), static_cast<int>(bytes.size()));
+    auto picture = std::make_shared<WebPicture>(size->width, size->height, url);
+    std::free(url);
+    return picture;
+}
+
+std::uint64_t WebPlatform::clockTicks() {
+    return static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+std::unique_ptr<TimerSource> WebPlatform::makeTimer(std::function<void()> tick) {
+    return std::make_unique<WebTimerSource>(std::move(tick));
+}
+
+bool WebPlatform::openUrl(const std::string& address) {
+    const val opened = val::global("window").call<val>("open", address, std::string("_blank"),
+                                                       std::string("noopener"));
+    // With noopener a browser hands back nothing even when the tab opened.
+    return opened.isNull() || opened.isUndefined() || opened.as<bool>();
+}
+
+void WebPlatform::end() { val::global("Quillon").call<void>("ended"); }
+
+WebWindow* WebPlatform::windowNumbered(int id) const {
+    for (const auto& [screen, window] : windows_)
+        if (window->id() == id) return window.get();
+    return nullptr;
+}
+
+WebWindow* WebPlatform::activeWindow() const {
+    return stacking_.empty() ? nullptr : stacking_.back();
+}
+
+void WebPlatform::activate(WebWindow& window) {
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &window), stacking_.end());
+    stacking_.push_back(&window);
+    restack();
+}
+
+// Topmost windows above the rest, each group in the order last shown or pressed.
+void WebPlatform::restack() {
+    int z = 1;
+    for (bool topmost : {false, true})
+        for (WebWindow* w : stacking_)
+            if (w->screen() && w->screen()->topmost() == topmost) w->setStacking(z++);
+}
+
+void WebPlatform::showWindow(Screen& screen) {
+    auto it = windows_.find(&screen);
+    if (it == windows_.end())
+        it = windows_.emplace(&screen, std::make_unique<WebWindow>(*this, screen, nextId_++)).first;
+    it->second->sync();
+    activate(*it->second);
+}
+
+void WebPlatform::destroyWindow(Screen& screen) {
+    auto it = windows_.find(&screen);
+    if (it == windows_.end()) return;
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), it->second.get()),
+                    stacking_.end());
+    windows_.erase(it);
+}
+
+void WebPlatform::refresh() {
+    bool fills = false;
+    for (const auto& [screen, window] : windows_) {
+        window->sync();
+        fills = fills || (screen->shown() && screen->view().fillsDisplay);
+    }
+    restack();
+    // Projector mode is the browser's full screen, where the page may have it.
+    if (fills != wantsFullScreen_) {
+        wantsFullScreen_ = fills;
+        val::global("Quillon").call<void>("fullScreen", fills);
+    }
+}
+
+}  // namespace ui::web

@@ -1,0 +1,48 @@
+#pragma once
+#include <emscripten/val.h>
+
+#include <map>
+#include <memory>
+
+#include "ui/platform.h"
+#include "web/web_window.h"
+
+namespace ui::web {
+
+// The machine's services in a browser page: a framed element per shown screen on a desktop
+// element, the browser's timers and decoder, a new tab for a web address.
+class WebPlatform : public Platform {
+public:
+    WebPlatform();
+    ~WebPlatform() override;
+
+    Size displaySize() const override;
+    Size frameMargins() const override { return {120, 510}; }
+    void setBusyPointer(bool) override {}
+    std::vector<std::filesystem::path> pictureFolders() const override { return {"/"}; }
+    Picture decodePicture(const std::filesystem::path& file) override;
+    std::uint64_t clockTicks() override;
+    std::unique_ptr<TimerSource> makeTimer(std::function<void()> tick) override;
+    bool openUrl(const std::string& address) override;
+    void end() override;
+    void showWindow(Screen& screen) override;
+    void destroyWindow(Screen& screen) override;
+    void refresh() override;
+
+    emscripten::val desktop() const { return desktop_; }
+    WebWindow* windowNumbered(int id) const;
+    // The window that has the keyboard: the one last shown or pressed on.
+    WebWindow* activeWindow() const;
+    void activate(WebWindow& window);
+
+private:
+    void restack();
+
+    emscripten::val desktop_;
+    std::map<const Screen*, std::unique_ptr<WebWindow>> windows_;
+    std::vector<WebWindow*> stacking_;  // back to front
+    int nextId_ = 1;
+    bool wantsFullScreen_ = false;
+};
+
+}  // namespace ui::web
