@@ -60,7 +60,7 @@ protected:
     long drawPosition(int i) {
         const auto& controls = screen().controls();
         const ui::Control* target = &line(i);
-        return std::ranges::find_if(controls, [&](const auto& c) { return c.get() == target; }) -
+        return std::find_if(controls.begin(), controls.end(), [&](const auto& c) { return c.get() == target; }) -
                controls.begin();
     }
 };

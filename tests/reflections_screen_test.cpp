@@ -58,7 +58,7 @@ protected:
     // Position in the drawing order, back to front.
     long drawPosition(const ui::Control& c) {
         const auto& all = screen().controls();
-        return std::ranges::find_if(all, [&](const auto& p) { return p.get() == &c; }) -
+        return std::find_if(all.begin(), all.end(), [&](const auto& p) { return p.get() == &c; }) -
                all.begin();
     }
     void expectOutlineJoinsCrosses() {

@@ -60,7 +60,7 @@ TEST_F(ScreenDamage, SlantingLineReportsSmallBoxesCoveringIt) {
     for (int i = 0; i <= 100; ++i) {
         const double x = 100 + 60.0 * i, y = 200 + 40.0 * i;
         // Two pixels of pen either side of the line stay inside some box.
-        const bool inside = std::ranges::any_of(boxes, [&](const ui::TwipRect& b) {
+        const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const ui::TwipRect& b) {
             return b.left <= x - 30 && x + 30 <= b.right() && b.top <= y - 30 && y + 30 <= b.bottom();
         });
         EXPECT_TRUE(inside) << x << "," << y;

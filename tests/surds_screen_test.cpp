@@ -37,7 +37,7 @@ protected:
     }
     bool bar(int i) { return seen("Line1", i); }
     int barsSeen(std::initializer_list<int> bars) {
-        return static_cast<int>(std::ranges::count_if(bars, [&](int i) { return bar(i); }));
+        return static_cast<int>(std::count_if(bars.begin(), bars.end(), [&](int i) { return bar(i); }));
     }
     std::vector<std::string> boxesSeen(std::span<const char* const> boxes) {
         std::vector<std::string> names;

