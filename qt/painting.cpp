@@ -1,5 +1,8 @@
 #include "qt/painting.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "qt/convert.h"
 #include "qt/qt_picture.h"
 
@@ -42,12 +45,30 @@ void paintLabel(QPainter& p, const Control& c) {
     p.drawText(text, flags, caption);
 }
 
+// A level or upright line lands on whole device pixels, as the window system draws it: an
+// odd width centred on a pixel, an even one on the line between two. Any other line is
+// smoothed. In projector mode the width scales with the view.
 void paintLine(QPainter& p, const Control& c) {
-    QPen pen(toQColor(c.foreColour()), c.borderWidth(), c.dashed() ? Qt::DashLine : Qt::SolidLine,
-             Qt::RoundCap);
-    p.setPen(pen);
-    p.drawLine(QPointF(toPixels(c.x1()), toPixels(c.y1())),
-               QPointF(toPixels(c.x2()), toPixels(c.y2())));
+    const QTransform view = p.worldTransform();
+    const qreal ratio = p.device()->devicePixelRatioF();
+    QPointF from = view.map(QPointF(toPixels(c.x1()), toPixels(c.y1()))) * ratio;
+    QPointF to = view.map(QPointF(toPixels(c.x2()), toPixels(c.y2()))) * ratio;
+    const int width = std::max(1, static_cast<int>(std::lround(c.borderWidth() * view.m11() * ratio)));
+    const bool level = c.y1() == c.y2();
+    const bool upright = c.x1() == c.x2();
+    auto across = [width](double v) { return width % 2 ? std::round(v - 0.5) + 0.5 : std::round(v); };
+    Qt::PenCapStyle cap = Qt::RoundCap;
+    // A line of no length stays a round dot.
+    if (level != upright) {
+        cap = Qt::FlatCap;
+        from = level ? QPointF(std::round(from.x()), across(from.y())) : QPointF(across(from.x()), std::round(from.y()));
+        to = level ? QPointF(std::round(to.x()), from.y()) : QPointF(from.x(), std::round(to.y()));
+    }
+    p.save();
+    p.resetTransform();
+    p.setPen(QPen(toQColor(c.foreColour()), width / ratio, c.dashed() ? Qt::DashLine : Qt::SolidLine, cap));
+    p.drawLine(from / ratio, to / ratio);
+    p.restore();
 }
 
 void paintCircle(QPainter& p, const Control& c) {

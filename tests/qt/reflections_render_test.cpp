@@ -4,6 +4,8 @@
 #include <QWindow>
 #include <string>
 
+#include "qt/convert.h"
+
 #include "reflections/reflections.h"
 #include "support/qt_fixture.h"
 
@@ -50,6 +52,35 @@ protected:
         return n;
     }
 };
+
+// Every grid line and both axes are one full-tone pixel across, with the face either side,
+// never a half-tone spread over two: sampled between crossings, ticks and numbers.
+TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
+    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink", "Shapeblue", "Shapered"})
+        screen().control(name).setVisible(false);
+    const QImage image = render("reflections");
+    int lines = 0;
+    for (const auto& owned : screen().controls()) {
+        const ui::Control& c = *owned;
+        const bool grid = c.name() == "xgrid" || c.name() == "ygrid";
+        if (!grid && c.name() != "Linex" && c.name() != "Liney") continue;
+        const bool upright = c.x1() == c.x2();
+        const QColor colour = ui::qt::toQColor(c.foreColour());
+        const QColor axis(0, 0, 255);  // a grid line through the origin lies under an axis
+        const QPoint centre = upright ? inWindow(static_cast<int>(c.x1()), 850) : inWindow(350, static_cast<int>(c.y1()));
+        const QPoint step = upright ? QPoint(1, 0) : QPoint(0, 1);
+        int full = 0;
+        for (int d = -3; d <= 3; ++d) {
+            const QColor seen = image.pixelColor(centre + d * step);
+            const bool line = seen == colour || (grid && seen == axis);
+            full += line;
+            EXPECT_TRUE(line || isFace(seen)) << c.name() << "(" << c.index() << ") " << d;
+        }
+        EXPECT_EQ(full, 1) << c.name() << "(" << c.index() << ")";
+        ++lines;
+    }
+    EXPECT_EQ(lines, 17 + 15 + 2);
+}
 
 TEST_F(ReflectionsRender, GridAxesTicksAndNumbersWhereTheyAreBuilt) {
     // The object lies anywhere, and its black outline greys where it crosses the face.
