@@ -55,8 +55,6 @@ void applyActivityToolbar(ui::Screen& screen) {
     int checkTop = soln ? soln->top() - buttonHeight : 0;
     place(check, column, soln ? &checkTop : nullptr);
     place(exit, 60, &bottomRow);
-    // Closing an activity's window is leaving by its exit button, Jotter and all.
-    if (exit && !screen.onCloseBox) screen.onCloseBox = [exit] { exit->click(); };
 }
 
 void placeExitButton(ui::Control& button) {

@@ -6,8 +6,7 @@ class Screen;
 }
 
 // Pictures and places of the activity buttons a screen has (exit, next, solution, check,
-// jotter), found by name in any letter case. Each assignment stands alone. The window
-// system's close on a screen with an exit button is a click on it.
+// jotter), found by name in any letter case. Each assignment stands alone.
 void applyActivityToolbar(ui::Screen& screen);
 
 // The exit picture button of the introduction and the menus, in the toolbar's exit place.

@@ -79,19 +79,14 @@ const ui::TimerDesign hamiltonTimers[] = {{.name = "Timer2", .intervalMs = 2000,
 }  // namespace
 
 hamilton::hamilton(Registry& registry)
-    : ui::Screen(registry.platform(), "hamilton", design, hamiltonControls, hamiltonTimers),
-      registry_(registry) {
-    control("Option1").onClick = [this](int) { Option1_Click(); };
-    control("Option2").onClick = [this](int) { Option2_Click(); };
-    control("Option3").onClick = [this](int) { Option3_Click(); };
-    control("Option4").onClick = [this](int) { Option4_Click(); };
-    control("Option5").onClick = [this](int) { Option5_Click(); };
+    : ActivityScreen(registry, "hamilton", design, hamiltonControls, hamiltonTimers) {
+    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
+                 [this] { Option4_Click(); }, [this] { Option5_Click(); }});
     control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
     control("Cmdcheckit").onClick = [this](int) { Cmdcheckit_Click(); };
     control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
-    control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
-    control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
     timer("Timer2").onTimer = [this] { Timer2_Timer(); };
+    useVerdict(control("Label4"), timer("Timer2"));
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
 }
 
@@ -117,11 +112,6 @@ void hamilton::Option2_Click() { chooseSolid(hamiltonian::cube); }
 void hamilton::Option3_Click() { chooseSolid(hamiltonian::octahedron); }
 void hamilton::Option4_Click() { chooseSolid(hamiltonian::icosahedron); }
 void hamilton::Option5_Click() { chooseSolid(hamiltonian::dodecahedron); }
-
-void hamilton::hideVerdict() {
-    control("Label4").setVisible(false);
-    timer("Timer2").setEnabled(false);
-}
 
 void hamilton::cmdgo_Click() {
     hideVerdict();
@@ -172,12 +162,8 @@ void hamilton::Form_MouseDown(int, int, int x, int y) {
 
 // Two lines at every vertex is not enough: the selection must be one cycle through them all.
 void hamilton::Cmdcheckit_Click() {
-    ui::Control& label = control("Label4");
-    label.setCaption(hamiltonian::isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
-                                                                             : "Wrong, Try Again");
-    label.setVisible(true);
-    // A verdict shows for its full time, also when it replaces one still on view.
-    timer("Timer2").restart();
+    showVerdict(hamiltonian::isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
+                                                                        : "Wrong, Try Again");
 }
 
 void hamilton::Timer2_Timer() { hideVerdict(); }
@@ -197,12 +183,4 @@ void hamilton::cmdsoln_Click() {
             bringToFront(line(i));
         }
     }
-}
-
-void hamilton::cmdjotter_Click() { registry_.show("jotter"); }
-
-void hamilton::cmdexit_Click() {
-    registry_.unload("jotter");
-    registry_.show("menu1");
-    registry_.unload("hamilton");
 }

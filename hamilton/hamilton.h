@@ -3,13 +3,11 @@
 #include <vector>
 
 #include "hamilton/graph.h"
-#include "ui/screen.h"
-
-class Registry;
+#include "app/activity.h"
 
 // The Hamiltonian circuit activity: the planar graph of a chosen Platonic solid, whose edges
 // the pupil colours by clicking their centres until they make one circuit through every vertex.
-class hamilton : public ui::Screen {
+class hamilton : public ActivityScreen {
 public:
     explicit hamilton(Registry& registry);
     void Form_Load() override;
@@ -25,8 +23,6 @@ public:
     void Cmdcheckit_Click();
     void Timer2_Timer();
     void cmdsoln_Click();
-    void cmdjotter_Click();
-    void cmdexit_Click();
 
     int solidIndex() const { return solidIndex_; }
     const hamiltonian::Geometry& geometry() const { return geometry_; }
@@ -39,9 +35,7 @@ private:
     ui::Control& line(int i) const { return control("Line1", i); }
     void selectLine(int i);
     void unselectLine(int i);
-    void hideVerdict();
 
-    Registry& registry_;
     int solidIndex_ = 0;
     std::string_view solidName_;
     int edgeCount_ = 0;

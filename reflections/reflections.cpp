@@ -151,17 +151,13 @@ double centreY(const ui::Control& c) { return c.top() + c.height() / 2.0; }
 }  // namespace
 
 reflections::reflections(Registry& registry)
-    : ui::Screen(registry.platform(), "reflections", design, reflectionsControls,
-                 reflectionsTimers),
-      registry_(registry) {
-    control("Option1").onClick = [this](int) { Option1_Click(); };
-    control("Option2").onClick = [this](int) { Option2_Click(); };
+    : ActivityScreen(registry, "reflections", design, reflectionsControls, reflectionsTimers) {
+    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }});
     control("Check1").onClick = [this](int) { Check1_Click(); };
     control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
     control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
-    control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
-    control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
     timer("tmrmessage").onTimer = [this] { tmrmessage_Timer(); };
+    useVerdict(control("Label4"), timer("tmrmessage"));
     for (int k = 0; k < 4; ++k) {
         cross(k).onMouseMove = [this, k](int, const ui::MouseEvent& e) {
             cross_MouseMove(k, e.button, e.x, e.y);
@@ -331,24 +327,8 @@ void reflections::cmdsoln_Click() {
         const ui::Control& c = cross(k);
         boxes[static_cast<std::size_t>(k)] = {c.left(), c.top(), c.width(), c.height()};
     }
-    ui::Control& message = control("Label4");
-    message.setCaption(reflect::answerRight(boxes, question_.imagepoints, tables_)
-                           ? "Well done"
-                           : "Incorrect. Try again");
-    message.setVisible(true);
-    // A verdict shows for its full time, also when it replaces one still on view.
-    timer("tmrmessage").restart();
+    showVerdict(reflect::answerRight(boxes, question_.imagepoints, tables_) ? "Well done"
+                                                                           : "Incorrect. Try again");
 }
 
-void reflections::tmrmessage_Timer() {
-    timer("tmrmessage").setEnabled(false);
-    control("Label4").setVisible(false);
-}
-
-void reflections::cmdjotter_Click() { registry_.show("jotter"); }
-
-void reflections::cmdexit_Click() {
-    registry_.unload("jotter");
-    registry_.show("menu5");
-    registry_.unload("reflections");
-}
+void reflections::tmrmessage_Timer() { hideVerdict(); }

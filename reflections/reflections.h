@@ -1,13 +1,11 @@
 #pragma once
 #include "reflections/grid.h"
 #include "reflections/question.h"
-#include "ui/screen.h"
-
-class Registry;
+#include "app/activity.h"
 
 // The reflections activity: an object on a coordinate grid, a mirror line in words (and,
 // at level 2, dashed on request), and four crosses the pupil drags onto the image's corners.
-class reflections : public ui::Screen {
+class reflections : public ActivityScreen {
 public:
     explicit reflections(Registry& registry);
     void Form_Load() override;
@@ -17,8 +15,6 @@ public:
     void Check1_Click();
     void cmdgo_Click();
     void cmdsoln_Click();
-    void cmdjotter_Click();
-    void cmdexit_Click();
     void tmrmessage_Timer();
     // The four crosses share one drag and one snap; `corner` is the one a cross answers, 0..3.
     void cross_MouseMove(int corner, int button, int x, int y);
@@ -37,7 +33,6 @@ private:
     void placeshape(const reflect::VertexTable& shapepoints);
     ui::Control& cross(int k) const;
 
-    Registry& registry_;
     int level_ = 1;
     reflect::GridTables tables_;
     reflect::Question question_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "app/activity.h"
 #include "app/colours.h"
 #include "app/registry.h"
 #include "app/setupform.h"
@@ -21,33 +22,26 @@ constexpr int topicCount = 6;  // the last one empty and hidden
 struct Topics {
     int width;  // of topic 0, which all the others copy
     std::array<const char*, topicCount - 1> captions;
-    // The screen each topic opens; null where the topic is greyed.
-    std::array<const char*, topicCount - 1> activities;
     bool spareTopic;  // whether the empty sixth topic is made at all
 };
 
 const std::array<Topics, 5> menuTopics = {{
     {5055,
      {"Hamiltonian Circuits", "Factorials", "Guillotine", "The Date", "Surds"},
-     {"hamilton", nullptr, nullptr, nullptr, "surds"},
      true},
     {4695,
      {"Constructions", "What Number?", "Vectors 1", "Vectors 2", "Distance, Speed and Time"},
-     {},
      true},
     {4935,
      {"Proving Pythagoras' Theorem", "Area", "Series", "Angle Sum", "Dimensions"},
-     {},
      true},
     {5415,
      {"Density, Mass and Volume", "Distance and Speed Time Graphs", "Multiplication Tables",
       "Similar Triangles", "Longitude and Latitude"},
-     {},
      true},
     {5775,
      {"Function Transformations", "Shape and Space", "Reflections", "Rotations",
       "Logic Problems"},
-     {nullptr, nullptr, "reflections", nullptr, nullptr},
      false},
 }};
 
@@ -129,7 +123,7 @@ void TopicMenu::Form_Load() {
         ui::Control& topic = control("Label3", i);
         const bool real = i < topicCount - 1;
         topic.setVisible(real);
-        topic.setEnabled(real && topics.activities[static_cast<std::size_t>(i)] != nullptr);
+        topic.setEnabled(real && activityAt(name(), i) != nullptr);
     }
 
     if (ui::Control* prize = find("Label4")) {
@@ -143,8 +137,8 @@ void TopicMenu::Form_Load() {
 // The window system lets the user reach the menu behind an open activity; it waits there for
 // the activity to come back to it, so it takes no click meanwhile.
 bool TopicMenu::activityOpen() const {
-    for (const char* activity : topicsOf(number_).activities)
-        if (activity && registry_.isLoaded(activity)) return true;
+    for (const ActivityEntry& a : activityTable)
+        if (a.menu == name() && registry_.isLoaded(a.screen)) return true;
     return false;
 }
 
@@ -158,7 +152,7 @@ void TopicMenu::Label2_Click(int index) {
 // does not carry yet leaves the topic inert.
 void TopicMenu::Label3_Click(int index) {
     if (index >= topicCount - 1 || activityOpen()) return;
-    const char* activity = topicsOf(number_).activities.at(static_cast<std::size_t>(index));
+    const char* activity = activityAt(name(), index);
     if (activity && registry_.has(activity)) registry_.show(activity);
 }
 

@@ -269,16 +269,11 @@ constexpr int alternativeBars[] = {6, 3, 0, 7, 8, 42, 15, 48, 19, 47};
 }  // namespace
 
 surds::surds(Registry& registry)
-    : ui::Screen(registry.platform(), "surds", design, surdsDesign), registry_(registry) {
-    control("Option1").onClick = [this](int) { Option1_Click(); };
-    control("Option2").onClick = [this](int) { Option2_Click(); };
-    control("Option3").onClick = [this](int) { Option3_Click(); };
-    control("Option4").onClick = [this](int) { Option4_Click(); };
-    control("Option5").onClick = [this](int) { Option5_Click(); };
+    : ActivityScreen(registry, "surds", design, surdsDesign) {
+    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
+                 [this] { Option4_Click(); }, [this] { Option5_Click(); }});
     control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
     control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
-    control("cmdjotter").onClick = [this](int) { cmdjotter_Click(); };
-    control("cmdexit").onClick = [this](int) { cmdexit_Click(); };
 }
 
 void surds::Form_Load() {
@@ -440,12 +435,4 @@ void surds::cmdsoln_Click() {
         case 4: control("Frame11").setVisible(true); break;
         default: break;
     }
-}
-
-void surds::cmdjotter_Click() { registry_.show("jotter"); }
-
-void surds::cmdexit_Click() {
-    registry_.unload("jotter");
-    registry_.show("menu1");
-    registry_.unload("surds");
 }

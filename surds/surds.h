@@ -1,12 +1,10 @@
 #pragma once
 #include "surds/surd_questions.h"
-#include "ui/screen.h"
-
-class Registry;
+#include "app/activity.h"
 
 // The surds activity: questions of five kinds drawn at random, shown with root signs and
 // fraction bars made of lines, and their worked answers on request.
-class surds : public ui::Screen {
+class surds : public ActivityScreen {
 public:
     explicit surds(Registry& registry);
     void Form_Load() override;
@@ -18,8 +16,6 @@ public:
     void Option5_Click();
     void cmdgo_Click();
     void cmdsoln_Click();
-    void cmdjotter_Click();
-    void cmdexit_Click();
     void calculate();
     void makevisible();
 
@@ -39,6 +35,4 @@ private:
     void chooseKind(int kind);
     ui::Control& line(int i) const { return control("Line1", i); }
     void setText(const char* label, int value) const;
-
-    Registry& registry_;
 };

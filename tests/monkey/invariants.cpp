@@ -33,7 +33,7 @@ std::string closeFault(const Registry& registry, const EventOutcome& outcome) {
 
 std::vector<std::string> reachableScreens(const Registry& registry) {
     std::vector<std::string> names(std::begin(shellScreens), std::end(shellScreens));
-    for (const Activity& a : activities) names.emplace_back(a.screen);
+    for (const ActivityEntry& a : activityTable) names.emplace_back(a.screen);
     names.emplace_back("jotter");
     std::erase_if(names, [&](const std::string& name) { return !registry.has(name); });
     return names;
@@ -59,7 +59,7 @@ std::string brokenInvariant(const Registry& registry, const EventOutcome& outcom
     if (shellShown > 1) return "at most one of the title, introduction and menus is shown";
 
     int activitiesShown = 0;
-    for (const Activity& a : activities) {
+    for (const ActivityEntry& a : activityTable) {
         if (!registry.has(a.screen) || !shown(registry, a.screen)) continue;
         ++activitiesShown;
         if (!registry.isLoaded(a.menu)) return "an activity has its menu loaded behind it";

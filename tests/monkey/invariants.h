@@ -2,18 +2,9 @@
 #include <string>
 #include <vector>
 
-class Registry;
+#include "app/activity.h"
 
-// Each activity and the menu it opens from and returns to. A name this build lacks is skipped.
-struct Activity {
-    const char* screen;
-    const char* menu;
-};
-inline constexpr Activity activities[] = {
-    {"hamilton", "menu1"},
-    {"surds", "menu1"},
-    {"reflections", "menu5"},
-};
+class Registry;
 
 // The title, the introduction and the menus: one of them on view at a time.
 inline constexpr const char* shellScreens[] = {"Titlefrm", "intro0", "menu1", "menu2",
