@@ -68,52 +68,58 @@ const std::vector<ui::ControlDesign> padControls = jotterControls();
 }  // namespace
 
 jotter::jotter(Registry& registry)
-    : ui::Screen(registry.platform(), "jotter", design, padControls), registry_(registry) {
+    : ui::Screen(registry.platform(), "jotter", design, padControls), registry_(registry),
+      landscape_(control("Frame_landscape")), portrait_(control("Frame_portrait")),
+      landscapeSwatches_(members("Label1", swatchCount)),
+      portraitSwatches_(members("Label11", swatchCount)) {
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
     onMouseMove = [this](const ui::MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
     for (int i = 0; i < swatchCount; ++i) {
-        control("Label1", i).onClick = [this](int index) { Label1_Click(index); };
-        control("Label11", i).onClick = [this](int index) { Label11_Click(index); };
+        landscapeSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) { Label1_Click(index); };
+        portraitSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) { Label11_Click(index); };
     }
     // The portrait frame's buttons do what their landscape twins do.
-    control("Command1").onClick = control("Command9").onClick = [this](int) { Command1_Click(); };
-    control("Command2").onClick = control("Command10").onClick = [this](int) { Command2_Click(); };
-    control("Command5").onClick = control("Command8").onClick = [this](int) { Command5_Click(); };
-    control("Command6").onClick = control("Command7").onClick = [this](int) { Command6_Click(); };
-    control("Command3").onClick = [this](int) { Command3_Click(); };
-    control("Command4").onClick = [this](int) { Command4_Click(); };
+    const std::pair<const char*, void (jotter::*)()> buttons[] = {
+        {"Command1", &jotter::Command1_Click}, {"Command9", &jotter::Command1_Click},
+        {"Command2", &jotter::Command2_Click}, {"Command10", &jotter::Command2_Click},
+        {"Command5", &jotter::Command5_Click}, {"Command8", &jotter::Command5_Click},
+        {"Command6", &jotter::Command6_Click}, {"Command7", &jotter::Command6_Click},
+        {"Command3", &jotter::Command3_Click}, {"Command4", &jotter::Command4_Click}};
+    for (auto [name, handler] : buttons) control(name).onClick = [this, handler](int) { (this->*handler)(); };
     onCloseBox = [this] { Command1_Click(); };
 }
 
 void jotter::Form_Load() {
     setBackColour(boardBlue);
     surface().setPenWidth(3);
-    control("Frame_portrait").setBackColour(boardBlue);
-    control("Frame_landscape").setBackColour(boardBlue);
+    portrait_.setBackColour(boardBlue);
+    landscape_.setBackColour(boardBlue);
     setTopmost(true);
     for (int i = 0; i < swatchCount; ++i) {
-        control("Label1", i).setBackColour(basicColour(i));
-        control("Label11", i).setBackColour(basicColour(i));
+        landscapeSwatches_[static_cast<std::size_t>(i)]->setBackColour(basicColour(i));
+        portraitSwatches_[static_cast<std::size_t>(i)]->setBackColour(basicColour(i));
     }
-    const ui::Control& firstLandscape = control("Label1", 0);
+    auto landscapeSwatch = [this](int i) -> ui::Control& { return *landscapeSwatches_[static_cast<std::size_t>(i)]; };
+    auto portraitSwatch = [this](int i) -> ui::Control& { return *portraitSwatches_[static_cast<std::size_t>(i)]; };
+    const ui::Control& firstLandscape = landscapeSwatch(0);
     for (int i = 1; i < swatchCount; ++i) {
-        ui::Control& s = control("Label1", i);
+        ui::Control& s = landscapeSwatch(i);
         s.setHeight(firstLandscape.height());
         s.setWidth(firstLandscape.width());
         s.setTop(285);
-        s.setLeft(control("Label1", i - 1).left() + 305);
+        s.setLeft(landscapeSwatch(i - 1).left() + 305);
     }
-    const ui::Control& firstPortrait = control("Label11", 0);
+    const ui::Control& firstPortrait = portraitSwatch(0);
     for (int i = 1; i < 8; ++i) {
-        ui::Control& s = control("Label11", i);
+        ui::Control& s = portraitSwatch(i);
         s.setHeight(firstPortrait.height());
         s.setWidth(firstPortrait.width());
-        s.setTop(control("Label11", i - 1).top() + firstPortrait.height() + 50);
+        s.setTop(portraitSwatch(i - 1).top() + firstPortrait.height() + 50);
         s.setLeft(firstPortrait.left());
     }
     for (int i = 8; i < swatchCount; ++i) {
-        ui::Control& s = control("Label11", i);
-        const ui::Control& beside = control("Label11", i - 8);
+        ui::Control& s = portraitSwatch(i);
+        const ui::Control& beside = portraitSwatch(i - 8);
         s.setHeight(firstPortrait.height());
         s.setWidth(firstPortrait.width());
         s.setTop(beside.top());
@@ -135,8 +141,8 @@ void jotter::chooseSwatch(const ui::Control& swatch) {
     penColour = surface().penColour();
 }
 
-void jotter::Label1_Click(int index) { chooseSwatch(control("Label1", index)); }
-void jotter::Label11_Click(int index) { chooseSwatch(control("Label11", index)); }
+void jotter::Label1_Click(int index) { chooseSwatch(*landscapeSwatches_.at(static_cast<std::size_t>(index))); }
+void jotter::Label11_Click(int index) { chooseSwatch(*portraitSwatches_.at(static_cast<std::size_t>(index))); }
 
 void jotter::Command1_Click() { registry_.unload("jotter"); }
 
@@ -163,16 +169,15 @@ void jotter::Command3_Click() {
     surface().clear(backColour());
     setWidth(4000);
     setHeight(12000);
-    ui::Control& portrait = control("Frame_portrait");
-    portrait.setLeft(width() - portrait.width() - 80);
-    control("Frame_landscape").setVisible(false);
-    portrait.setVisible(true);
+    portrait_.setLeft(width() - portrait_.width() - 80);
+    landscape_.setVisible(false);
+    portrait_.setVisible(true);
 }
 
 void jotter::Command4_Click() {
     surface().clear(backColour());
     setWidth(10000);
     setHeight(4140);
-    control("Frame_landscape").setVisible(true);
-    control("Frame_portrait").setVisible(false);
+    landscape_.setVisible(true);
+    portrait_.setVisible(false);
 }

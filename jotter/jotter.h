@@ -1,5 +1,7 @@
 #pragma once
 #include "app/colours.h"
+#include <vector>
+
 #include "ui/screen.h"
 
 class Registry;
@@ -28,4 +30,8 @@ private:
     void chooseSwatch(const ui::Control& swatch);
 
     Registry& registry_;
+    ui::Control& landscape_;
+    ui::Control& portrait_;
+    std::vector<ui::Control*> landscapeSwatches_;  // Label1
+    std::vector<ui::Control*> portraitSwatches_;   // Label11
 };

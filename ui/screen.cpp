@@ -97,6 +97,12 @@ Control& Screen::control(std::string_view name, int index) const {
                             std::to_string(index) + ")");
 }
 
+std::vector<Control*> Screen::members(std::string_view name, int count) const {
+    std::vector<Control*> all;
+    for (int i = 0; i < count; ++i) all.push_back(&control(name, i));
+    return all;
+}
+
 Control* Screen::findIgnoringCase(std::string_view name) const {
     for (const auto& c : controls_)
         if (sameIgnoringCase(c->name(), name)) return c.get();

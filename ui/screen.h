@@ -70,6 +70,8 @@ public:
     Control& control(std::string_view name, int index = -1) const;
     Control* find(std::string_view name, int index = -1) const;
     Control* findIgnoringCase(std::string_view name) const;
+    // Members 0 to count - 1 of a control array, each insisted on.
+    std::vector<Control*> members(std::string_view name, int count) const;
     // A new member of a control array: a hidden copy of member 0, in front of it.
     Control& createMember(std::string_view name, int index);
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
