@@ -85,7 +85,8 @@ jotter::jotter(Registry& registry)
         {"Command5", &jotter::Command5_Click}, {"Command8", &jotter::Command5_Click},
         {"Command6", &jotter::Command6_Click}, {"Command7", &jotter::Command6_Click},
         {"Command3", &jotter::Command3_Click}, {"Command4", &jotter::Command4_Click}};
-    for (auto [name, handler] : buttons) control(name).onClick = [this, handler](int) { (this->*handler)(); };
+    for (const auto& [name, handler] : buttons)
+        control(name).onClick = [this, h = handler](int) { (this->*h)(); };
     onCloseBox = [this] { Command1_Click(); };
 }
 

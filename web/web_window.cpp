@@ -217,7 +217,9 @@ void WebWindow::syncControl(const Control& c, Node& n) {
                                                           : "left") +
                      ";";
             if (c.opaque()) style += "background:" + css(c.backColour()) + ";";
-            if (c.border()) style += "border:1px solid #000;padding:0 1px;";
+            // The text may use the whole box within the border: an engine that rounds each
+            // letter up must not wrap a caption that the desktop keeps on one line.
+            if (c.border()) style += "border:1px solid #000;padding:0;";
             if (!c.enabled()) style += "text-shadow:1px 1px #fff;";
             content = c.caption();
             break;
