@@ -107,3 +107,13 @@ await page.mouse.up();
 const errors = await d.evaluate(() => window.quillonErrors);
 await d.close();
 if (errors.length) { console.log(`page errors: ${errors.join(' | ')}`); process.exit(1); }
+
+// The desktop's figures beside them, from the Qt benchmark where the build has it.
+const desktop = resolve(dirname(fileURLToPath(import.meta.url)), '../../build/bench/projector_bench');
+try {
+  const {execFileSync} = await import('node:child_process');
+  const out = execFileSync(desktop, ['--benchmark_filter=projector:0'], {encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore']});
+  console.log(`\ndesktop (Qt, offscreen), ${out.slice(out.indexOf('Medians'))}`);
+} catch {
+  console.log(`\n(no desktop figures: build ${desktop} with ./setup.sh test)`);
+}
