@@ -45,8 +45,9 @@ void paintLabel(QPainter& p, const Control& c) {
     p.drawText(text, flags, caption);
 }
 
-// A level or upright line lands on whole device pixels, as the window system draws it: an
-// odd width centred on a pixel, an even one on the line between two. Any other line is
+// A level or upright line lands on whole device pixels, as the window system draws it: each
+// end and its place across round to a pixel, an odd width is centred on that pixel and an even
+// one on its leading edge, and the pen's square covers both end pixels. Any other line is
 // smoothed. In projector mode the width scales with the view.
 void paintLine(QPainter& p, const Control& c) {
     const QTransform view = p.worldTransform();
@@ -56,13 +57,18 @@ void paintLine(QPainter& p, const Control& c) {
     const int width = std::max(1, static_cast<int>(std::lround(c.borderWidth() * view.m11() * ratio)));
     const bool level = c.y1() == c.y2();
     const bool upright = c.x1() == c.x2();
-    auto across = [width](double v) { return width % 2 ? std::round(v - 0.5) + 0.5 : std::round(v); };
+    auto snap = [width](double v) { return std::round(v) + (width % 2 ? 0.5 : 0.0); };
     Qt::PenCapStyle cap = Qt::RoundCap;
     // A line of no length stays a round dot.
     if (level != upright) {
         cap = Qt::FlatCap;
-        from = level ? QPointF(std::round(from.x()), across(from.y())) : QPointF(across(from.x()), std::round(from.y()));
-        to = level ? QPointF(std::round(to.x()), from.y()) : QPointF(from.x(), std::round(to.y()));
+        const double across = snap(level ? from.y() : from.x());
+        const double a = level ? from.x() : from.y();
+        const double b = level ? to.x() : to.y();
+        // Flat ends half the pen beyond the end pixels: whole pixels, and dashes keep their pattern.
+        const double out = (b < a ? -width : width) / 2.0;
+        from = level ? QPointF(snap(a) - out, across) : QPointF(across, snap(a) - out);
+        to = level ? QPointF(snap(b) + out, across) : QPointF(across, snap(b) + out);
     }
     p.save();
     p.resetTransform();

@@ -2,6 +2,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QWindow>
+#include <cmath>
 #include <string>
 
 #include "qt/convert.h"
@@ -53,12 +54,20 @@ protected:
     }
 };
 
-// Every grid line and both axes are one full-tone pixel across, with the face either side,
-// never a half-tone spread over two: sampled between crossings, ticks and numbers.
+// Every grid line and both axes are one full-tone pixel across, on the pixel its place rounds
+// to, with the face either side, never a half-tone spread over two: sampled between crossings,
+// ticks and numbers. Each reaches the pixels its ends round to, so the grid closes at its edges.
 TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
-    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink", "Shapeblue", "Shapered"})
-        screen().control(name).setVisible(false);
+    registry.deliver([&] {
+        for (const char* name :
+             {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink", "Shapeblue", "Shapered"})
+            screen().control(name).setVisible(false);
+    });
     const QImage image = render("reflections");
+    const auto rounded = [&](double x, double y) {
+        return picture().mapTo(&window("reflections"), QPoint(static_cast<int>(std::lround(x / ui::twipsPerPixel)),
+                                                              static_cast<int>(std::lround(y / ui::twipsPerPixel))));
+    };
     int lines = 0;
     for (const auto& owned : screen().controls()) {
         const ui::Control& c = *owned;
@@ -67,16 +76,15 @@ TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
         const bool upright = c.x1() == c.x2();
         const QColor colour = ui::qt::toQColor(c.foreColour());
         const QColor axis(0, 0, 255);  // a grid line through the origin lies under an axis
-        const QPoint centre = upright ? inWindow(static_cast<int>(c.x1()), 850) : inWindow(350, static_cast<int>(c.y1()));
+        const auto isLine = [&](QColor seen) { return seen == colour || (grid && seen == axis); };
+        const QPoint centre = upright ? rounded(c.x1(), 850) : rounded(350, c.y1());
         const QPoint step = upright ? QPoint(1, 0) : QPoint(0, 1);
-        int full = 0;
         for (int d = -3; d <= 3; ++d) {
             const QColor seen = image.pixelColor(centre + d * step);
-            const bool line = seen == colour || (grid && seen == axis);
-            full += line;
-            EXPECT_TRUE(line || isFace(seen)) << c.name() << "(" << c.index() << ") " << d;
+            EXPECT_TRUE(d == 0 ? isLine(seen) : isFace(seen)) << c.name() << "(" << c.index() << ") " << d;
         }
-        EXPECT_EQ(full, 1) << c.name() << "(" << c.index() << ")";
+        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x1(), c.y1())))) << c.name() << "(" << c.index() << ")";
+        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x2(), c.y2())))) << c.name() << "(" << c.index() << ")";
         ++lines;
     }
     EXPECT_EQ(lines, 17 + 15 + 2);
