@@ -108,10 +108,22 @@ TEST(HamiltonHitBetweenTest, NoOtherIcosahedronLinesShareAClick)
     }
 }
 
-TEST(HamiltonHitBetweenTest, EmptyCentresHitNothing)
+// The middle of each graph lies clear of every line's box.
+class HamiltonHitMiddleTest : public testing::TestWithParam<int> {};
+
+TEST_P(HamiltonHitMiddleTest, ClickThereHitsNothing)
 {
-    EXPECT_TRUE(linesUnderPoint({}, 450, 6000, 5400).empty());
+    const int solid = GetParam();
+    ASSERT_EQ(static_cast<int>(centresOf(solid).size()), solidAt(solid).edgeCount);
+    const Geometry geometry = geometryFor(solid);
+    EXPECT_EQ(clickOn(solid, geometry.centreX, geometry.centreY), std::vector<int>{});
 }
+
+INSTANTIATE_TEST_SUITE_P(AllSolids, HamiltonHitMiddleTest,
+                         testing::Values(tetrahedron, cube, octahedron, icosahedron, dodecahedron),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return std::string(solidAt(info.param).solidName);
+                         });
 
 }  // namespace
 }  // namespace hamiltonian
