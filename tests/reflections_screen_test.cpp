@@ -276,7 +276,11 @@ TEST_F(ReflectionsScreen, LeavingWhileTheMessageShowsLeavesNothingToFire) {
     EXPECT_FALSE(registry.isLoaded("jotter"));
     EXPECT_TRUE(shown("menu5"));
     EXPECT_TRUE(platform.timers.empty());
+    const int events = platform.refreshes;
     platform.advance(5000);
+    // Each event ends in a refresh: none came after leaving, and the menu stays.
+    EXPECT_EQ(platform.refreshes, events);
+    EXPECT_TRUE(shown("menu5"));
 }
 
 TEST_F(ReflectionsScreen, CloseBoxLeavesAsExitDoes) {
