@@ -49,6 +49,7 @@ const ui::ControlDesign titleControls[] = {
      .container = "Frame1"},
 };
 
+// Never started: the opening's first frame stays still.
 const ui::TimerDesign titleTimers[] = {{.name = "Timer1", .intervalMs = 75, .enabled = false}};
 
 }  // namespace
@@ -63,7 +64,6 @@ Titlefrm::Titlefrm(Registry& registry)
     : ui::Screen(registry.platform(), "Titlefrm", design, titleControls, titleTimers), registry_(registry) {
     control("Command1").onClick = [this](int) { Command1_Click(); };
     control("Command2").onClick = [this](int) { Command2_Click(); };
-    timer("Timer1").onTimer = [this] { Timer1_Timer(); };
 }
 
 void Titlefrm::Form_Load() {
@@ -89,10 +89,3 @@ void Titlefrm::Command1_Click() {
 }
 
 void Titlefrm::Command2_Click() { registry_.end(); }
-
-// The animated opening; the design leaves Timer1 disabled, so the first frame stays still.
-void Titlefrm::Timer1_Timer() {
-    if (++framenumber == 180) framenumber = 0;
-    if (auto frame = ui::loadPicture(platform(), openingFrameFile(framenumber)))
-        control("Picture1").setPicture(*frame);
-}

@@ -18,7 +18,6 @@ public:
     void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
-    void Timer1_Timer();
 
 private:
     Registry& registry_;
