@@ -7,8 +7,6 @@
 #include "app/setupform.h"
 #include "ui/picture_files.h"
 
-int framenumber = 0;
-
 namespace {
 
 constexpr ui::Colour grey = ui::rgb(192, 192, 192);
@@ -70,7 +68,6 @@ void Titlefrm::Form_Load() {
     const ui::Size display = platform().displaySize();
     setTop(display.height / 2 - height() / 2);
     setLeft(display.width / 2 - width() / 2);
-    framenumber = 25;
     ui::Control& picture = control("Picture1");
     if (auto opening = ui::loadPicture(platform(), openingFrameFile(0))) {
         picture.setPicture(*opening);

@@ -5,9 +5,6 @@
 
 class Registry;
 
-// The opening frame shown by the title screen; one value for the whole program.
-extern int framenumber;
-
 // "opening\start" and the frame number written with three digits.
 std::string openingFrameFile(int frame);
 
