@@ -10,6 +10,8 @@
 class AppTest : public ::testing::Test {
 protected:
     AppTest() { registerScreens(registry); }
+    // The registry catches a handler that throws and goes on: a test fails on it all the same.
+    void TearDown() override { EXPECT_EQ(registry.caughtFaults(), 0); }
 
     ui::Screen& screen(const std::string& name) { return registry.screen(name); }
     // A left click at the middle of a control (member `index` of an array), as the user gives
