@@ -9,7 +9,6 @@
 void setupform(ui::Screen& screen) {
     ui::Platform& platform = screen.platform();
     screen.setBackColour(standardBlue);
-    screen.setIcon(nullptr);
     // From here each step stands alone: one the screen lacks the control for is skipped.
     if (ui::Control* picture = screen.find("Picture1")) picture->setBackColour(standardBlue);
     screen.setWidth(12000);

@@ -49,14 +49,12 @@ INSTANTIATE_TEST_SUITE_P(Displays, SetupformOnDisplay,
                                            DisplayCase{"px801x601", 801, 601, -833, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Setupform, ColoursPicture1AndClearsTheIcon) {
+TEST(Setupform, ColoursPicture1) {
     FakePlatform platform;
     const ui::ControlDesign controls[] = {{.kind = ControlKind::PictureBox, .name = "Picture1"}};
     ui::Screen screen = makeScreen(platform, controls);
-    screen.setIcon(std::make_shared<ui::PictureData>(1, 1));
     setupform(screen);
     EXPECT_EQ(screen.control("Picture1").backColour(), standardBlue);
-    EXPECT_EQ(screen.icon(), nullptr);
 }
 
 const ui::ControlDesign allButtons[] = {
