@@ -14,12 +14,10 @@ void setupform(ui::Screen& screen) {
     screen.setWidth(12000);
     screen.setHeight(9000);
     const ui::Size display = platform.displaySize();
-    platform.setBusyPointer(true);
     const double w = display.width;
     const double h = display.height;
     screen.setTop(static_cast<int>(std::lround(h / 2 - screen.height() / 2.0)));
     const double left = w / 2 - screen.width() / 2.0 - (w > 12000 ? 840 : 0);
     screen.setLeft(static_cast<int>(std::lround(left)));
-    platform.setBusyPointer(false);
     applyActivityToolbar(screen);
 }
