@@ -1,5 +1,6 @@
 #include "hamilton/graph.h"
 #include "hamilton/graph_solids.h"
+#include "support/kit.h"
 
 #include <ostream>
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@
 namespace hamiltonian {
 namespace {
 
-std::string nameOf(int solidIndex) { return std::string(solidAt(solidIndex).solidName); }
+using kit::nameOf;
 
 Graph drawn(int solidIndex) { return drawSolid(solidIndex, geometryFor(solidIndex)); }
 

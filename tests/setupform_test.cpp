@@ -6,8 +6,11 @@
 #include "app/colours.h"
 #include "app/setupform.h"
 #include "support/fake_platform.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 using ui::ControlKind;
 
@@ -20,8 +23,6 @@ struct DisplayCase {
     int widthPx, heightPx;
     int left, top;
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const DisplayCase& r, std::ostream* os) { *os << r.name; }
 
 class SetupformOnDisplay : public ::testing::TestWithParam<DisplayCase> {};
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Displays, SetupformOnDisplay,
                                            DisplayCase{"px800x600", 800, 600, 0, 0},
                                            DisplayCase{"px640x480", 640, 480, -1200, -900},
                                            DisplayCase{"px801x601", 801, 601, -833, 8}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kit::byName);
 
 TEST(Setupform, ColoursPicture1) {
     FakePlatform platform;
