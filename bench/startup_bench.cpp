@@ -20,7 +20,6 @@
 #include "app/registry.h"
 #include "program/screens.h"
 #include "program/start.h"
-#include "qt/convert.h"
 #include "qt/qt_platform.h"
 
 extern char** environ;

@@ -61,7 +61,6 @@ Geometry geometryFor(int solidIndex)
 Graph drawSolid(int solidIndex, const Geometry& geometry)
 {
     GraphBuilder builder(geometry);
-    Graph& graph = builder.graph();
     const double outer = geometry.outerRadius;
     switch (solidAt(solidIndex).solidIndex) {
     case tetrahedron:
@@ -71,27 +70,23 @@ Graph drawSolid(int solidIndex, const Geometry& geometry)
             builder.join(j, 3);
         break;
     case cube:
-        graph.secondRadius = outer / 2;
         builder.ring(4, outer, Step::half);
-        builder.ring(4, graph.secondRadius, Step::half);
+        builder.ring(4, outer / 2, Step::half);
         for (int j = 0; j < 4; ++j)
             builder.join(j, 4 + j);
         break;
     case octahedron:
-        graph.secondRadius = outer / 3;
         builder.ring(3, outer, Step::half);
-        builder.ring(3, graph.secondRadius, Step::whole);
+        builder.ring(3, outer / 3, Step::whole);
         for (int j = 0; j < 3; ++j)
             builder.join(j, 3 + j);
         for (int j = 0; j < 3; ++j)
             builder.join(j, 3 + (j + 2) % 3);
         break;
     case icosahedron:
-        graph.secondRadius = outer / 3;
-        graph.thirdRadius = outer / 6;
         builder.ring(3, outer, Step::half);
-        builder.ring(6, graph.secondRadius, Step::whole);
-        builder.ring(3, graph.thirdRadius, Step::whole);
+        builder.ring(6, outer / 3, Step::whole);
+        builder.ring(3, outer / 6, Step::whole);
         for (int j = 0; j < 3; ++j)
             builder.join(j, 3 + (2 * j) % 6);
         for (int j = 0; j < 3; ++j)
@@ -106,11 +101,9 @@ Graph drawSolid(int solidIndex, const Geometry& geometry)
             builder.join(9 + j, 3 + (2 * j + 5) % 6);
         break;
     case dodecahedron:
-        graph.secondRadius = (outer * 2) / 3;
-        graph.thirdRadius = outer / 3;
         builder.ring(5, outer, Step::half);
-        builder.ring(10, graph.secondRadius, Step::whole);
-        builder.ring(5, graph.thirdRadius, Step::whole);
+        builder.ring(10, (outer * 2) / 3, Step::whole);
+        builder.ring(5, outer / 3, Step::whole);
         builder.join(0, 14);
         for (int j = 1; j <= 4; ++j)
             builder.join(j, 5 + 2 * j - 1);
@@ -118,7 +111,7 @@ Graph drawSolid(int solidIndex, const Geometry& geometry)
             builder.join(15 + j, 5 + 2 * j);
         break;
     }
-    return graph;
+    return builder.graph();
 }
 
 std::vector<EdgeCentre> edgeCentres(const std::vector<Line>& lines)

@@ -30,8 +30,6 @@ struct Line {
 };
 
 struct Graph {
-    double secondRadius = 0;
-    double thirdRadius = 0;
     std::vector<Vertex> vertices;
     std::vector<Line> lines;  // line i is edge i
 };

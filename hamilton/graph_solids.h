@@ -11,7 +11,6 @@ enum SolidIndex : int { tetrahedron, cube, octahedron, icosahedron, dodecahedron
 
 struct Solid {
     int solidIndex;
-    std::string_view caption;
     std::string_view solidName;
     int edgeCount;
     int vertexCount;
@@ -19,11 +18,11 @@ struct Solid {
 };
 
 inline constexpr std::array<Solid, 5> solids{{
-    {tetrahedron, "Tetrahedron", "tetrahedron", 6, 4, 3},
-    {cube, "Cube", "cube", 12, 8, 4},
-    {octahedron, "Octahedron", "octahedron", 12, 6, 3},
-    {icosahedron, "Icosahedron", "icosahedron", 30, 12, 3},
-    {dodecahedron, "Dodecahedron", "dodecahedron", 30, 20, 5},
+    {tetrahedron, "tetrahedron", 6, 4, 3},
+    {cube, "cube", 12, 8, 4},
+    {octahedron, "octahedron", 12, 6, 3},
+    {icosahedron, "icosahedron", 30, 12, 3},
+    {dodecahedron, "dodecahedron", 30, 20, 5},
 }};
 
 inline const Solid& solidAt(int solidIndex)

@@ -26,7 +26,7 @@ public:
 
     int solidIndex() const { return solidIndex_; }
     const hamiltonian::Geometry& geometry() const { return geometry_; }
-    // The solid on show as last drawn, secondRadius and thirdRadius included.
+    // The solid on show as last drawn.
     const hamiltonian::Graph& graph() const { return graph_; }
     const std::vector<int>& edgeSelected() const { return edgeSelected_; }
 

@@ -6,7 +6,6 @@
 #include "app/registry.h"
 #include "program/display_choice.h"
 #include "program/start.h"
-#include "qt/convert.h"
 #include "qt/qt_platform.h"
 
 namespace {

@@ -17,7 +17,6 @@ inline QColor toQColor(Colour c) { return QColor(red(c), green(c), blue(c)); }
 inline QRectF pixelRect(const Control& c) {
     return {toPixels(c.left()), toPixels(c.top()), toPixels(c.width()), toPixels(c.height())};
 }
-inline QRect pixelRectRounded(const Control& c) { return pixelRect(c).toAlignedRect(); }
 // Every pixel that an area in twips touches.
 inline QRect toPixelRect(const TwipRect& r) {
     return QRectF(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height))

@@ -101,15 +101,6 @@ void QtPlatform::noteFrame(QRect frame, QRect client) {
     }
 }
 
-void QtPlatform::setBusyPointer(bool busy) {
-    if (busy == busy_) return;
-    busy_ = busy;
-    if (busy)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QGuiApplication::restoreOverrideCursor();
-}
-
 // An installed or unpacked program keeps its pictures in ../share/quillon beside bin/.
 std::vector<std::filesystem::path> QtPlatform::pictureFolders() const {
     const std::filesystem::path own = QCoreApplication::applicationDirPath().toStdString();

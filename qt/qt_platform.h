@@ -18,7 +18,6 @@ public:
 
     Size displaySize() const override;
     Size frameMargins() const override;
-    void setBusyPointer(bool busy) override;
     std::vector<std::filesystem::path> pictureFolders() const override;
     Picture decodePicture(const std::filesystem::path& file) override;
     std::uint64_t clockTicks() override;
@@ -41,7 +40,6 @@ private:
     std::unique_ptr<QObject> keys_;
     Size margins_{120, 510};
     QPoint clientOffset_;
-    bool busy_ = false;
 };
 
 }  // namespace ui::qt

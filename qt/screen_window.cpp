@@ -145,10 +145,6 @@ void ScreenWindow::sync() {
     }
     screen_->markDrawn();
     setWindowTitle(QString::fromStdString(screen_->caption()));
-    if (const QImage* icon = imageOf(screen_->icon()))
-        setWindowIcon(QPixmap::fromImage(*icon));
-    else
-        setWindowIcon(QIcon());
     applyTopmost();
     applyView();
 

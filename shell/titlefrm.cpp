@@ -7,8 +7,6 @@
 #include "app/setupform.h"
 #include "ui/picture_files.h"
 
-int framenumber = 0;
-
 namespace {
 
 constexpr ui::Colour grey = ui::rgb(192, 192, 192);
@@ -49,6 +47,7 @@ const ui::ControlDesign titleControls[] = {
      .container = "Frame1"},
 };
 
+// Never started: the opening's first frame stays still.
 const ui::TimerDesign titleTimers[] = {{.name = "Timer1", .intervalMs = 75, .enabled = false}};
 
 }  // namespace
@@ -63,14 +62,12 @@ Titlefrm::Titlefrm(Registry& registry)
     : ui::Screen(registry.platform(), "Titlefrm", design, titleControls, titleTimers), registry_(registry) {
     control("Command1").onClick = [this](int) { Command1_Click(); };
     control("Command2").onClick = [this](int) { Command2_Click(); };
-    timer("Timer1").onTimer = [this] { Timer1_Timer(); };
 }
 
 void Titlefrm::Form_Load() {
     const ui::Size display = platform().displaySize();
     setTop(display.height / 2 - height() / 2);
     setLeft(display.width / 2 - width() / 2);
-    framenumber = 25;
     ui::Control& picture = control("Picture1");
     if (auto opening = ui::loadPicture(platform(), openingFrameFile(0))) {
         picture.setPicture(*opening);
@@ -89,10 +86,3 @@ void Titlefrm::Command1_Click() {
 }
 
 void Titlefrm::Command2_Click() { registry_.end(); }
-
-// The animated opening; the design leaves Timer1 disabled, so the first frame stays still.
-void Titlefrm::Timer1_Timer() {
-    if (++framenumber == 180) framenumber = 0;
-    if (auto frame = ui::loadPicture(platform(), openingFrameFile(framenumber)))
-        control("Picture1").setPicture(*frame);
-}

@@ -5,9 +5,6 @@
 
 class Registry;
 
-// The opening frame shown by the title screen; one value for the whole program.
-extern int framenumber;
-
 // "opening\start" and the frame number written with three digits.
 std::string openingFrameFile(int frame);
 
@@ -18,7 +15,6 @@ public:
     void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
-    void Timer1_Timer();
 
 private:
     Registry& registry_;

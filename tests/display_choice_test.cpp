@@ -4,8 +4,11 @@
 #include <string>
 
 #include "program/display_choice.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 struct EnvRow {
     const char* name;
@@ -13,7 +16,6 @@ struct EnvRow {
     bool display;
     std::string platform;
 };
-void PrintTo(const EnvRow& r, std::ostream* os) { *os << r.name; }
 
 class DisplayChoice : public ::testing::TestWithParam<EnvRow> {};
 
@@ -32,6 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EnvRow{"userNamedWayland", {"wayland", ":0", "wayland-0"}, true, ""},
                       EnvRow{"userNamedXWithoutDisplay", {"xcb", nullptr, nullptr}, false, ""},
                       EnvRow{"offscreen", {"offscreen", nullptr, nullptr}, true, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "hamilton/circuit_stored.h"
 #include "hamilton/graph.h"
 #include "hamilton/graph_solids.h"
+#include "support/kit.h"
 
 #include <ostream>
 #include <gtest/gtest.h>
@@ -16,7 +17,8 @@
 namespace hamiltonian {
 namespace {
 
-std::string nameOf(int solidIndex) { return std::string(solidAt(solidIndex).solidName); }
+using kit::nameOf;
+using kit::PrintTo;
 
 Graph drawn(int solidIndex) { return drawSolid(solidIndex, geometryFor(solidIndex)); }
 
@@ -154,7 +156,6 @@ struct WrongRow {
     std::vector<int> lines;
     bool everyVertexMeetsTwo;  // true where only the single-cycle test can reject it
 };
-void PrintTo(const WrongRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonWrongSelectionTest : public testing::TestWithParam<WrongRow> {};
 
@@ -180,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrongRow{"icosahedronThreeRings", icosahedron, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true},
         WrongRow{"dodecahedronThreeRings", dodecahedron,
                  {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, true}),
-    [](const testing::TestParamInfo<WrongRow>& info) { return info.param.name; });
+    kit::byName);
 
 struct OffsetRow {
     std::string name;
@@ -188,7 +189,6 @@ struct OffsetRow {
     int rotations;
     int solutionOffset;
 };
-void PrintTo(const OffsetRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonSolutionOffsetTest : public testing::TestWithParam<OffsetRow> {};
 
@@ -207,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OffsetRow{"one", 1.0, 3, 2},
                     OffsetRow{"negative", -0.25, 3, 0},
                     OffsetRow{"notANumber", std::numeric_limits<double>::quiet_NaN(), 4, 0}),
-    [](const testing::TestParamInfo<OffsetRow>& info) { return info.param.name; });
+    kit::byName);
 
 }  // namespace
 }  // namespace hamiltonian

@@ -1,6 +1,7 @@
 #include "hamilton/graph.h"
 #include "hamilton/graph_hit.h"
 #include "hamilton/graph_solids.h"
+#include "support/kit.h"
 
 #include <ostream>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 
 namespace hamiltonian {
 namespace {
+
+using kit::PrintTo;
 
 std::vector<EdgeCentre> centresOf(int solidIndex)
 {
@@ -36,8 +39,6 @@ struct BoxEdgeRow {
     double dy;
     bool hit;
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const BoxEdgeRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonHitBoxEdgeTest : public testing::TestWithParam<BoxEdgeRow> {};
 
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BoxEdgeRow{"icosahedronTopEdge", icosahedron, 10, 0, -150, false},
                     BoxEdgeRow{"icosahedronInsideCorner", icosahedron, 10, 149.5, 149.5, true},
                     BoxEdgeRow{"icosahedronBeyondSmallBox", icosahedron, 10, 200, 0, false}),
-    [](const testing::TestParamInfo<BoxEdgeRow>& info) { return info.param.name; });
+    kit::byName);
 
 std::vector<int> clickBetween(int solidIndex, int a, int b)
 {
@@ -108,10 +109,20 @@ TEST(HamiltonHitBetweenTest, NoOtherIcosahedronLinesShareAClick)
     }
 }
 
-TEST(HamiltonHitBetweenTest, EmptyCentresHitNothing)
+// The middle of each graph lies clear of every line's box.
+class HamiltonHitMiddleTest : public testing::TestWithParam<int> {};
+
+TEST_P(HamiltonHitMiddleTest, ClickThereHitsNothing)
 {
-    EXPECT_TRUE(linesUnderPoint({}, 450, 6000, 5400).empty());
+    const int solid = GetParam();
+    ASSERT_EQ(static_cast<int>(centresOf(solid).size()), solidAt(solid).edgeCount);
+    const Geometry geometry = geometryFor(solid);
+    EXPECT_EQ(clickOn(solid, geometry.centreX, geometry.centreY), std::vector<int>{});
 }
+
+INSTANTIATE_TEST_SUITE_P(AllSolids, HamiltonHitMiddleTest,
+                         testing::Values(tetrahedron, cube, octahedron, icosahedron, dodecahedron),
+                         [](const auto& info) { return kit::nameOf(info.param); });
 
 }  // namespace
 }  // namespace hamiltonian

@@ -10,15 +10,16 @@
 #include "hamilton/graph_solids.h"
 #include "hamilton/hamilton.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
 
+using kit::nameOf;
+using kit::PrintTo;
 using namespace hamiltonian;
 
 constexpr ui::Colour lightCyan = basicColour(11);
 constexpr ui::Colour chosenYellow = basicColour(14);
-
-std::string nameOf(int solid) { return std::string(solidAt(solid).solidName); }
 
 class HamiltonScreen : public AppTest {
 protected:
@@ -55,13 +56,6 @@ protected:
         for (std::size_t i = 0; i < screen().edgeSelected().size(); ++i)
             if (screen().edgeSelected()[i] == 1) lines.insert(static_cast<int>(i));
         return lines;
-    }
-    // Position in the drawing order, back to front.
-    long drawPosition(int i) {
-        const auto& controls = screen().controls();
-        const ui::Control* target = &line(i);
-        return std::find_if(controls.begin(), controls.end(), [&](const auto& c) { return c.get() == target; }) -
-               controls.begin();
     }
 };
 
@@ -160,9 +154,9 @@ TEST_P(HamiltonSolutionTest, ShowsItsRotationAndChecksCorrect) {
         EXPECT_EQ(screen().edgeSelected()[static_cast<std::size_t>(i)], leftOut ? 0 : 1);
         EXPECT_EQ(line(i).foreColour(), leftOut ? lightCyan : chosenYellow);
         if (leftOut)
-            frontmostLeftOut = std::max(frontmostLeftOut, drawPosition(i));
+            frontmostLeftOut = std::max(frontmostLeftOut, kit::drawPosition(line(i)));
         else
-            backmostChosen = std::min(backmostChosen, drawPosition(i));
+            backmostChosen = std::min(backmostChosen, kit::drawPosition(line(i)));
     }
     EXPECT_LT(frontmostLeftOut, backmostChosen) << "the circuit is drawn over the other lines";
 
@@ -202,7 +196,6 @@ struct ClickRow {
     std::vector<std::pair<double, double>> offsets;
     std::set<int> chosen;
 };
-void PrintTo(const ClickRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonClickTest : public HamiltonScreen, public testing::WithParamInterface<ClickRow> {};
 
@@ -234,15 +227,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Lines 3 and 21 of the icosahedron lie closer than twice the small box.
         ClickRow{"icosahedronBetween3And21", icosahedron, 3, {{0, -131.25}}, {3, 21}},
         ClickRow{"twiceIsOff", cube, 8, {{0, 0}, {0, 0}}, {}}),
-    [](const auto& info) { return info.param.name; });
+    kit::byName);
 
 TEST_F(HamiltonScreen, ChosenLineInFrontAndUnchosenAtTheBack) {
     choose(cube);
     pressCentre(2);
-    EXPECT_EQ(drawPosition(2), static_cast<long>(screen().controls().size()) - 1);
+    EXPECT_EQ(kit::drawPosition(line(2)), static_cast<long>(screen().controls().size()) - 1);
     pressCentre(2);
     EXPECT_EQ(line(2).foreColour(), lightCyan);
-    EXPECT_EQ(drawPosition(2), 0);
+    EXPECT_EQ(kit::drawPosition(line(2)), 0);
 }
 
 // The check and its verdict.
@@ -253,7 +246,6 @@ struct CheckRow {
     std::vector<int> picked;
     std::string verdict;
 };
-void PrintTo(const CheckRow& r, std::ostream* os) { *os << r.name; }
 
 class HamiltonCheckTest : public HamiltonScreen, public testing::WithParamInterface<CheckRow> {};
 
@@ -279,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"octahedronTwoTriangles", octahedron, {0, 1, 2, 6, 7, 8}, "Wrong, Try Again"},
         CheckRow{"icosahedronThreeRings", icosahedron, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
                  "Wrong, Try Again"}),
-    [](const auto& info) { return info.param.name; });
+    kit::byName);
 
 TEST_F(HamiltonScreen, VerdictGoesAfterTwoSecondsOnce) {
     click("hamilton", "Cmdcheckit");

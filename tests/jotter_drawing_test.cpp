@@ -4,8 +4,11 @@
 #include "app/colours.h"
 #include "jotter/jotter.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 using Segments = std::vector<ui::Stroke>;
 
@@ -31,8 +34,6 @@ struct DragCase {
     int held;
     bool draws;
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const DragCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterDrag : public JotterTest, public ::testing::WithParamInterface<DragCase> {};
 
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{"LeftAndMiddle", ui::LeftButton, ui::LeftButton | ui::MiddleButton,
                                false},
                       DragCase{"Hover", ui::NoButton, ui::NoButton, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 class JotterPress : public JotterTest, public ::testing::WithParamInterface<int> {};
 
@@ -115,7 +116,6 @@ struct ClearCase {
     int outerHeight;
     bool portrait;
 };
-void PrintTo(const ClearCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterClear : public JotterTest, public ::testing::WithParamInterface<ClearCase> {};
 
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClearCase{"BackToLandscape", {"Command3", "Command4"}, 10000, 4140, false},
                       ClearCase{"RoundTrip", {"Command3", "Command4", "Command3"}, 4000, 12000,
                                 true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 }  // namespace
 

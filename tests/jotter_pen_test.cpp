@@ -4,8 +4,11 @@
 #include "app/colours.h"
 #include "jotter/jotter.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 struct Step {
     const char* control;
@@ -19,8 +22,6 @@ struct PenCase {
     int width;
     ui::Colour returnTo;  // the screen's penColour
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const PenCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterPen : public AppTest, public ::testing::WithParamInterface<PenCase> {};
 
@@ -65,6 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
         PenCase{"EraseBothFramesThenWrite",
                 {{"Command3"}, {"Label11", 9}, {"Command8"}, {"Command4"}, {"Command5"}, {"Command3"}, {"Command10"}}, basicColour(9), 3,
                 basicColour(9)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 }  // namespace

@@ -4,11 +4,14 @@
 #include <fstream>
 
 #include "support/fake_platform.h"
+#include "support/kit.h"
 #include "ui/picture_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using kit::PrintTo;
 
 // Three folders as the program searches them: working, program, installed data.
 class PictureFiles : public ::testing::Test {
@@ -35,8 +38,6 @@ struct Lookup {
     const char* asked;   // how a screen writes it
     const char* found;   // expected, under the root; empty when not found
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const Lookup& r, std::ostream* os) { *os << r.name; }
 
 class PictureLookup : public PictureFiles, public ::testing::WithParamInterface<Lookup> {};
 
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"missing", "work/Images/next.jpg", "Images\\gone.jpg", ""},
         Lookup{"noClimbingOut", "work/secret.jpg", "Images\\..\\secret.jpg", ""},
         Lookup{"folderIsNoPicture", "work/Images/x/y.jpg", "Images\\x", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST_F(PictureFiles, WorkingFolderComesFirst) {
     put("data/Images/exit.jpg");

@@ -2,8 +2,11 @@
 #include <string>
 
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 // Projector mode's view of each kind of screen, worked out by hand for two displays: the
 // activities fill the display and centre the spare side, the Jotter floats as a larger board.
@@ -17,7 +20,6 @@ struct ViewCase {
     double offsetY;
     bool fillsDisplay;
 };
-void PrintTo(const ViewCase& r, std::ostream* os) { *os << r.name; }
 
 class ProjectorView : public AppTest, public ::testing::WithParamInterface<ViewCase> {};
 
@@ -49,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         ViewCase{"portraitJotter1024x768", {15360, 11520}, true, "jotter", 11520.0 / 11490, 0, 0, false},
         // A display smaller than the board's design never shrinks it.
         ViewCase{"jotter800x200", {12000, 3000}, false, "jotter", 1, 0, 0, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 // Screens loaded while the mode is on come up in it; the hit test follows the view.
 TEST_F(AppTest, ProjectorModeReachesScreensShownLaterAndTheirClicks) {

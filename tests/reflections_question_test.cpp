@@ -7,8 +7,11 @@
 #include "reflections/mirror.h"
 #include "reflections/question.h"
 #include "reflections/shapes.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 using namespace reflect;
 
@@ -90,8 +93,6 @@ struct MirrorCase {
     int kLo, kHi;  // the k the questions draw; 0..0 where the line has none
 };
 
-void PrintTo(const MirrorCase& c, std::ostream* os) { *os << c.name; }
-
 class ReflectionsMirror : public testing::TestWithParam<MirrorCase> {};
 
 // Every object the catalogue can make, in every line of this kind: the image by the formula,
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MirrorCase{Mirror::yEqualsK, "yEqualsK", -5, 5},
                     MirrorCase{Mirror::yEqualsX, "yEqualsX", 0, 0},
                     MirrorCase{Mirror::yEqualsMinusX, "yEqualsMinusX", 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST(ReflectionsMirror, CornersOnTheEdgeFitAndOnePastDoesNot) {
     VertexTable edge{};

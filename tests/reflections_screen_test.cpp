@@ -5,8 +5,12 @@
 #include "app/colours.h"
 #include "reflections/reflections.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::drawPosition;
+using kit::PrintTo;
 
 constexpr std::array<const char*, 4> crossNames = {"Labelblack", "Labelpink", "Labelblue",
                                                    "Labelred"};
@@ -55,12 +59,6 @@ protected:
     std::string message() { return control("Label4").caption(); }
     bool messageShown() { return control("Label4").visible(); }
     bool lineShown() { return control("Line9").visible(); }
-    // Position in the drawing order, back to front.
-    long drawPosition(const ui::Control& c) {
-        const auto& all = screen().controls();
-        return std::find_if(all.begin(), all.end(), [&](const auto& p) { return p.get() == &c; }) -
-               all.begin();
-    }
     void expectOutlineJoinsCrosses() {
         for (int k = 0; k < 4; ++k) {
             const ui::Control& l = control("Line" + std::to_string(5 + k));
@@ -81,8 +79,6 @@ struct Family {
     double x1, y1, x2, y2;
     double dx, dy;  // step from one member to the next
 };
-
-void PrintTo(const Family& f, std::ostream* os) { *os << f.name; }
 
 class ReflectionsGridLines : public ReflectionsScreen, public testing::WithParamInterface<Family> {};
 
@@ -108,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Family{"ycheck", 15, 3990, 100, 4210, 100, 0, 500},
                     Family{"xgrid", 17, 100, 100, 100, 7110, 500, 0},
                     Family{"ygrid", 15, 100, 100, 8090, 100, 0, 500}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST_F(ReflectionsScreen, NumbersReadAlongTheAxesAndTheTablesMatchTheTicks) {
     for (int i = 0; i <= 16; ++i) {
@@ -276,7 +272,11 @@ TEST_F(ReflectionsScreen, LeavingWhileTheMessageShowsLeavesNothingToFire) {
     EXPECT_FALSE(registry.isLoaded("jotter"));
     EXPECT_TRUE(shown("menu5"));
     EXPECT_TRUE(platform.timers.empty());
+    const int events = platform.refreshes;
     platform.advance(5000);
+    // Each event ends in a refresh: none came after leaving, and the menu stays.
+    EXPECT_EQ(platform.refreshes, events);
+    EXPECT_TRUE(shown("menu5"));
 }
 
 TEST_F(ReflectionsScreen, CloseBoxLeavesAsExitDoes) {

@@ -5,6 +5,7 @@
 #include "reflections/reflections.h"
 #include "reflections/snap.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SnapCase{"belowLastRowInBand", 7150, 14, 14},
                     SnapCase{"belowLastRowBottomOfBand", 7187, 14, 14},
                     SnapCase{"offTheTopLeft", -600, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 // Releases through the screen: a cross dragged with the left button to a centre and let go.
 class ReflectionsRelease : public AppTest {

@@ -112,6 +112,7 @@ TEST_F(RegistryTest, EndUnloadsEverythingAndStopsHandlers) {
 
 TEST_F(RegistryTest, FaultInAHandlerIsContained) {
     registry.deliver([&] { note("first").control("NoSuchControl"); });
+    EXPECT_EQ(registry.caughtFaults(), 1);
     EXPECT_TRUE(registry.isLoaded("first"));
     bool ran = false;
     registry.deliver([&] { ran = true; });

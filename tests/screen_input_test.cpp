@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "support/fake_platform.h"
+#include "support/kit.h"
 #include "ui/screen.h"
 
 namespace {
+
+using kit::PrintTo;
 
 using ui::ControlKind;
 
@@ -76,8 +79,6 @@ struct Route {
     int x, y;
     const char* reaches;
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const Route& r, std::ostream* os) { *os << r.name; }
 
 class PointerRoute : public ScreenInput, public ::testing::WithParamInterface<Route> {};
 
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Route{"frameKeepsItFromTheScreen", 7000, 1800, ""},
                       Route{"buttonLetsAHoverThrough", 9500, 200, "screen move 9500,200"},
                       Route{"disabledButtonLetsThrough", 9500, 1200, "Beneath move 500,200"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST_F(ScreenInput, PressOnALabelKeepsThePointerUntilRelease) {
     press(100, 100);
@@ -184,7 +185,6 @@ struct Sequence {
     std::vector<std::string> heard;
     int aValue, bValue, tickValue;
 };
-void PrintTo(const Sequence& r, std::ostream* os) { *os << r.name; }
 
 class WindowedRoute : public ScreenInput, public ::testing::WithParamInterface<Sequence> {};
 
@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Beneath up", "Beneath click -1"}, 1, 0, 0},
         Sequence{"lostReleaseThenAFreshPress",
                  {{Press, L, 9500, 200}, {Press, L, 6200, 600}, {Release, L, 6200, 600}}, {"B click -1"}, 0, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST_F(ScreenInput, AHeldButtonShowsPressedOnlyWhileThePointerIsOverIt) {
     const ui::Control& go = screen.control("Go");

@@ -2,8 +2,11 @@
 #include <vector>
 
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 struct Point {
     int x;
@@ -27,8 +30,6 @@ struct Sequence {
     // Title then tabs 0 to 5: 'X' draws its black box, '-' does not.
     const char* boxes;
 };
-
-void PrintTo(const Sequence& s, std::ostream* os) { *os << s.name; }
 
 const Sequence sequences[] = {
     {"IntroLoadsPlain", "intro0", {}, "-------"},
@@ -64,7 +65,7 @@ TEST_P(Highlight, BoxesAfterPointerMoves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, Highlight, ::testing::ValuesIn(sequences),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kit::byName);
 
 using TopicBoxes = AppTest;
 

@@ -4,8 +4,11 @@
 #include "shell/intro0.h"
 #include "shell/menu.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::PrintTo;
 
 // A click given to a control of a screen: member `index` of an array, or -1.
 struct Step {
@@ -34,8 +37,6 @@ struct Journey {
     std::set<std::string> shown;
     std::set<std::string> hidden;  // loaded, not on view
 };
-
-void PrintTo(const Journey& j, std::ostream* os) { *os << j.name; }
 
 const Journey journeys[] = {
     {"StartUp", {}, {"Titlefrm"}, {}},
@@ -112,7 +113,7 @@ TEST_P(Navigation, ScreensLoadedShownAndHidden) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, Navigation, ::testing::ValuesIn(journeys),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kit::byName);
 
 using Shell = Navigation;
 
@@ -159,6 +160,8 @@ TEST_F(Shell, FailingWebLinkIsIgnored) {
     take(webLink);
     take(webLink);
     EXPECT_EQ(platform.openedUrls.size(), 2u);
+    // A fault in the click would be caught and the screen go on: count it.
+    EXPECT_EQ(registry.caughtFaults(), 0);
     EXPECT_TRUE(shown("intro0"));
     take(introTab(0));
     EXPECT_TRUE(shown("menu1"));

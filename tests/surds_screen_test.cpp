@@ -8,6 +8,7 @@
 
 #include "app/colours.h"
 #include "support/app_fixture.h"
+#include "support/kit.h"
 #include "surds/surds.h"
 
 namespace {
@@ -30,10 +31,8 @@ protected:
     const std::string& text(const char* label) { return screen().control(label).caption(); }
     int number(const char* label) { return std::stoi(text(label)); }
     double root(const char* label) { return std::sqrt(number(label)); }
-    // On view: shown, and so is the box that holds it.
     bool seen(const char* name, int index = -1) {
-        const ui::Control& c = screen().control(name, index);
-        return c.visible() && (!c.container() || c.container()->visible());
+        return kit::onView(screen().control(name, index));
     }
     bool bar(int i) { return seen("Line1", i); }
     int barsSeen(std::initializer_list<int> bars) {
@@ -44,14 +43,6 @@ protected:
         for (const char* b : boxes)
             if (screen().control(b).visible()) names.emplace_back(b);
         return names;
-    }
-    template <class Q>
-    void ask(int kind, const Q& q) {
-        registry.deliver([&] {
-            screen().questionKind = kind;
-            screen().makevisible();
-            screen().pose(q);
-        });
     }
     void solve() { click("surds", "cmdsoln"); }
     void choose(int kind) { click("surds", "Option" + std::to_string(kind)); }
@@ -69,7 +60,7 @@ TEST_F(SurdsScreen, EveryKind1AnswerIsTheQuestionSimplified) {
     for (int c = 1; c <= 9; ++c)
         for (int n = 2; n <= kind1Limit(c); ++n) {
             SCOPED_TRACE("case " + std::to_string(c) + ", n " + std::to_string(n));
-            ask(1, Kind1{c, n});
+            kit::ask(registry, 1, Kind1{c, n});
             EXPECT_EQ(boxesSeen(questionBoxes), std::vector<std::string>{"Frame3"});
             EXPECT_EQ(barsSeen({7, 8, 0, 42}), 1);
             EXPECT_TRUE(boxesSeen(answerBoxes).empty()) << "hidden until asked for";
@@ -85,7 +76,7 @@ TEST_F(SurdsScreen, EveryKind2AnswerHasARationalDenominatorInLowestTerms) {
     for (int c = 1; c <= 9; ++c)
         for (int a = 1; a <= 9; ++a) {
             SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a));
-            ask(2, Kind2{c, a});
+            kit::ask(registry, 2, Kind2{c, a});
             EXPECT_TRUE(bar(17) && bar(9));
             const double question = number("Label5") / root("Label4");
             solve();
@@ -122,7 +113,7 @@ TEST_F(SurdsScreen, EveryKind3AnswerHasARationalDenominator) {
             for (int b : {2, 3, 5, 7, 11, 13, 15, 17, 19}) {
                 SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) + ", b " +
                              std::to_string(b));
-                ask(3, Kind3{c, a, b});
+                kit::ask(registry, 3, Kind3{c, a, b});
                 EXPECT_EQ(text("Label12"), "1");
                 const double sign = text("Label15") == "+" ? 1 : -1;
                 const double question = 1 / (number("Label14") + sign * root("Label13"));
@@ -150,7 +141,7 @@ TEST_F(SurdsScreen, EveryKind4AnswerIsTheBracketsMultipliedOut) {
                     if (!kind4Allows(q)) continue;
                     SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) +
                                  ", b " + std::to_string(b) + ", e " + std::to_string(e));
-                    ask(4, q);
+                    kit::ask(registry, 4, q);
                     const double s1 = text("Label21") == "+" ? 1 : -1;
                     const double s2 = text("Label25") == "+" ? 1 : -1;
                     const double question = (number("Label22") + s1 * root("Label23")) *

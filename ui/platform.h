@@ -44,7 +44,6 @@ public:
     virtual Size displaySize() const = 0;
     // Outer window size less client area, in twips.
     virtual Size frameMargins() const = 0;
-    virtual void setBusyPointer(bool busy) = 0;
 
     // Pictures: where to look, in order, and decoding one file (null when unreadable).
     virtual std::vector<std::filesystem::path> pictureFolders() const = 0;

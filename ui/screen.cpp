@@ -54,9 +54,6 @@ void Screen::setBackColour(Colour c) {
 void Screen::setPicture(Picture p) {
     if (picture_ != p) picture_ = std::move(p), changed();
 }
-void Screen::setIcon(Picture p) {
-    if (icon_ != p) icon_ = std::move(p), changed();
-}
 void Screen::setShown(bool v) {
     if (shown_ != v) shown_ = v, changed();
 }

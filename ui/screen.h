@@ -52,8 +52,6 @@ public:
     Colour foreColour() const { return design_.foreColour; }
     const Picture& picture() const { return picture_; }
     void setPicture(Picture p);
-    const Picture& icon() const { return icon_; }
-    void setIcon(Picture p);
     bool shown() const { return shown_; }
     void setShown(bool v);
     // Stays above every other window.
@@ -144,7 +142,6 @@ private:
     int clientHeight_ = 0;
     Colour backColour_;
     Picture picture_;
-    Picture icon_;
     bool shown_ = false;
     bool topmost_ = false;
     bool projected_ = false;

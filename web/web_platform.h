@@ -18,7 +18,6 @@ public:
 
     Size displaySize() const override;
     Size frameMargins() const override { return {120, 510}; }
-    void setBusyPointer(bool) override {}
     std::vector<std::filesystem::path> pictureFolders() const override { return {"/"}; }
     Picture decodePicture(const std::filesystem::path& file) override;
     std::uint64_t clockTicks() override;

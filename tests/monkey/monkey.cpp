@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "control_geometry.h"
+#include "support/kit.h"
 
 namespace {
+
+using kit::onView;
+using kit::screenOrigin;
+using kit::ScreenPoint;
 
 // Runs a timer's handler, noting when its screen is no longer the registry's.
 struct TimerWatch {

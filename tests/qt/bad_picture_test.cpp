@@ -14,6 +14,7 @@
 #include "app/registry.h"
 #include "program/screens.h"
 #include "qt/qt_platform.h"
+#include "support/kit.h"
 #include "ui/twips.h"
 
 namespace fs = std::filesystem;
@@ -115,12 +116,9 @@ protected:
         QCoreApplication::processEvents();
         const ui::Screen& screen = registry.screen(v.opened.back());
         const ui::Control& c = screen.control(v.control, v.index);
-        int x = c.left() + c.width() / 2;
-        int y = c.top() + c.height() / 2;
-        for (const ui::Control* holder = c.container(); holder; holder = holder->container()) {
-            x += holder->left();
-            y += holder->top();
-        }
+        const kit::ScreenPoint at = kit::screenOrigin(c);
+        const int x = at.x + c.width() / 2;
+        const int y = at.y + c.height() / 2;
         QWindow* window = platform.windowOf(screen)->windowHandle();
         QTest::mouseClick(window, Qt::LeftButton, {},
                           QPoint(x / ui::twipsPerPixel, y / ui::twipsPerPixel));

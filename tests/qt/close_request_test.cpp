@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "support/kit.h"
 #include "support/qt_fixture.h"
 
 namespace {
+
+using kit::PrintTo;
 
 // The window system's close (its close box, Alt+F4) on one screen, the others shown first.
 struct CloseRow {
@@ -17,7 +20,6 @@ struct CloseRow {
     std::vector<std::string> after;  // loaded and shown when the program goes on
     std::vector<std::string> gone;   // unloaded when the program goes on
 };
-void PrintTo(const CloseRow& r, std::ostream* os) { *os << r.name; }
 
 const CloseRow closeRows[] = {
     {"Title", {"Titlefrm"}, "Titlefrm", true},
@@ -78,6 +80,6 @@ TEST_P(CloseRequest, EndsTheProgramOrLeavesAsTheExitButtonDoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreenKind, CloseRequest, testing::ValuesIn(closeRows),
-                         [](const auto& info) { return info.param.name; });
+                         kit::byName);
 
 }  // namespace

@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "app/colours.h"
-#include "support/qt_fixture.h"
 #include "qt/convert.h"
+#include "support/kit.h"
+#include "support/qt_fixture.h"
 
 namespace {
+
+using kit::PrintTo;
 
 const QColor board = ui::qt::toQColor(boardBlue);
 const QColor penYellow(255, 255, 0);
@@ -102,8 +105,6 @@ struct WipeCase {
     QSize client;
     QPoint farCorner;  // of the new shape's drawing area
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const WipeCase& r, std::ostream* os) { *os << r.name; }
 
 class JotterWipe : public JotterDrawing, public ::testing::WithParamInterface<WipeCase> {};
 
@@ -128,6 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
                                {180, 750}},
                       WipeCase{"BackToLandscape", {"Command3", "Command4"},
                                {(10000 - 120) / 15, (4140 - 510) / 15}, {640, 180}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <QImage>
 #include <fstream>
 
+#include "support/kit.h"
 #include "support/qt_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using kit::PrintTo;
 
 QByteArray encoded(const char* format) {
     QImage image(40, 30, QImage::Format_RGB32);
@@ -23,8 +26,6 @@ struct BadFile {
     const char* name;
     QByteArray bytes;
 };
-// Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const BadFile& r, std::ostream* os) { *os << r.name; }
 
 class PictureDecode : public ::testing::TestWithParam<BadFile> {
 protected:
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"garbage", QByteArray(5000, '\x5a')},
                       BadFile{"jpegMarkersAroundGarbage",
                               QByteArray("\xFF\xD8\xFF\xE0garbage\xFF\xD9", 13)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kit::byName);
 
 TEST_F(PictureDecode, MissingFileIsNoPicture) {
     EXPECT_EQ(platform.decodePicture("/nonexistent/quillon.jpg"), nullptr);

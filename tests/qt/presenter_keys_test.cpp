@@ -2,9 +2,12 @@
 #include <ostream>
 #include <string>
 
+#include "support/kit.h"
 #include "support/qt_fixture.h"
 
 namespace {
+
+using kit::PrintTo;
 
 // A clicker's forward keys press the activity's next button; its back keys do nothing.
 struct KeyRow {
@@ -12,7 +15,6 @@ struct KeyRow {
     Qt::Key key;
     int nextPresses;
 };
-void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
 
 class PresenterKeys : public QtAppTest, public ::testing::WithParamInterface<KeyRow> {};
 
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, PresenterKeys,
                                            KeyRow{"Right", Qt::Key_Right, 1},
                                            KeyRow{"PageUp", Qt::Key_PageUp, 0},
                                            KeyRow{"Left", Qt::Key_Left, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kit::byName);
 
 TEST_F(QtAppTest, ForwardKeyOnAMenuDoesNothing) {
     registry.deliver([&] { registry.show("menu1"); });

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "support/kit.h"
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
 #include "qt/convert.h"
@@ -36,10 +37,6 @@ const Covered roots[] = {
     {"Line2", 32, "Label48", 2}, {"Line2", 35, "Label53"},     {"Line2", 35, "Label55"},
     {"Line2", 38, "Label52"},    {"Line2", 41, "Label54"},
 };
-
-bool onView(const ui::Control& c) {
-    return c.visible() && (!c.container() || c.container()->visible());
-}
 
 // Where a label's text is drawn: the left of its advance and its first baseline, in pixels
 // from the label's own top left corner, and its metrics.
@@ -87,7 +84,7 @@ protected:
     void checkLabels() {
         for (const auto& owned : screen().controls()) {
             const ui::Control& c = *owned;
-            if (c.kind() != ui::ControlKind::Label || !onView(c) || c.caption().empty()) continue;
+            if (c.kind() != ui::ControlKind::Label || !kit::onView(c) || c.caption().empty()) continue;
             const QString caption = QString::fromStdString(c.caption());
             const Placed at = placed(c);
             const QRectF ink = at.ink(caption);
@@ -101,7 +98,7 @@ protected:
         for (const Covered& r : roots) {
             const ui::Control& bar = screen().control(r.line, r.bar);
             const ui::Control& label = screen().control(r.label);
-            if (!onView(bar) || !onView(label)) continue;
+            if (!kit::onView(bar) || !kit::onView(label)) continue;
             const QString text = QString::fromStdString(label.caption()).left(r.characters);
             const Placed at = placed(label);
             const QRectF ink = at.ink(text);

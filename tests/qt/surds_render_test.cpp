@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/colours.h"
+#include "support/kit.h"
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
 #include "qt/convert.h"
@@ -18,14 +19,6 @@ protected:
         QCoreApplication::processEvents();
     }
     surds& screen() { return registry.screenAs<surds>("surds"); }
-    template <class Q>
-    void ask(int kind, const Q& q) {
-        registry.deliver([&] {
-            screen().questionKind = kind;
-            screen().makevisible();
-            screen().pose(q);
-        });
-    }
     // The middle of a line member, in twips of the screen's client area.
     QPoint middleOf(int member) {
         const ui::Control& l = screen().control("Line1", member);
@@ -38,9 +31,9 @@ protected:
 // The fraction bar and the tick, rising stroke and bar of the root sign of 5 over root 7.
 TEST_F(SurdsRender, Kind2QuestionDrawsItsFractionBarAndRootSign) {
     const int lines[] = {17, 13, 12, 9};
-    ask(1, surd::Kind1{1, 2});
+    kit::ask(registry, 1, surd::Kind1{1, 2});
     const QImage before = render("surds");
-    ask(2, surd::Kind2{4, 5});
+    kit::ask(registry, 2, surd::Kind2{4, 5});
     const QImage image = render("surds");
     for (int member : lines) {
         const QPoint at = middleOf(member);
@@ -51,7 +44,7 @@ TEST_F(SurdsRender, Kind2QuestionDrawsItsFractionBarAndRootSign) {
 
 // An answer box: a white border broken by its caption, under the question.
 TEST_F(SurdsRender, AnswerBoxHasAWhiteBorderAndCaption) {
-    ask(1, surd::Kind1{1, 25});
+    kit::ask(registry, 1, surd::Kind1{1, 25});
     registry.deliver([&] { screen().cmdsoln_Click(); });
     const QImage image = render("surds");
     const ui::Control& box = screen().control("Frame2");

@@ -4,12 +4,15 @@
 #include "app/registry.h"
 #include "program/screens.h"
 #include "support/fake_platform.h"
+#include "support/kit.h"
 
 // The whole program on a fake platform. Handlers are driven the way the platform would:
 // through deliver(), so a screen that unloads itself is destroyed only afterwards.
 class AppTest : public ::testing::Test {
 protected:
     AppTest() { registerScreens(registry); }
+    // The registry catches a handler that throws and goes on: a test fails on it all the same.
+    void TearDown() override { EXPECT_EQ(registry.caughtFaults(), 0); }
 
     ui::Screen& screen(const std::string& name) { return registry.screen(name); }
     // A left click at the middle of a control (member `index` of an array), as the user gives
@@ -29,8 +32,8 @@ protected:
     // The same at a point of a frame or picture box, in its own twips.
     void pointerIn(const ui::Control& container, ui::PointerAction action, int button, int x,
                    int y) {
-        for (const ui::Control* c = &container; c; c = c->container()) x += c->left(), y += c->top();
-        pointer(container.screen().name(), action, button, x, y);
+        const kit::ScreenPoint at = kit::screenOrigin(container);
+        pointer(container.screen().name(), action, button, at.x + x, at.y + y);
     }
     void mouseDown(const std::string& screenName, int x, int y, int button = ui::LeftButton) {
         pointer(screenName, ui::PointerAction::Press, button, x, y);
@@ -43,9 +46,8 @@ protected:
     }
     // A left click where a control is, through the same routing as the user's.
     void clickOn(const std::string& screenName, const ui::Control& c) {
-        int x = c.left() + c.width() / 2, y = c.top() + c.height() / 2;
-        for (const ui::Control* holder = c.container(); holder; holder = holder->container())
-            x += holder->left(), y += holder->top();
+        const kit::ScreenPoint at = kit::screenOrigin(c);
+        const int x = at.x + c.width() / 2, y = at.y + c.height() / 2;
         mouseDown(screenName, x, y);
         mouseUp(screenName, x, y);
     }

@@ -18,7 +18,6 @@ public:
 
     ui::Size displaySize() const override { return display; }
     ui::Size frameMargins() const override { return margins; }
-    void setBusyPointer(bool busy) override { busyChanges.push_back(busy); }
     std::vector<std::filesystem::path> pictureFolders() const override { return folders; }
     ui::Picture decodePicture(const std::filesystem::path& file) override;
     std::uint64_t clockTicks() override { return now; }
@@ -41,7 +40,6 @@ public:
     bool ended = false;
     bool openSucceeds = true;
     std::vector<std::string> openedUrls;
-    std::vector<bool> busyChanges;
     std::set<std::string> windows;
     int refreshes = 0;
 

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "qt/convert.h"
 
 int main(int argc, char** argv) {
     // Offscreen unless a test names its own display (the projector tests do).

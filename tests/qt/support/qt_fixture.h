@@ -15,6 +15,8 @@
 class QtAppTest : public ::testing::Test {
 protected:
     QtAppTest() { registerScreens(registry); }
+    // The registry catches a handler that throws and goes on: a test fails on it all the same.
+    void TearDown() override { EXPECT_EQ(registry.caughtFaults(), 0); }
 
     ui::qt::ScreenWindow& window(const std::string& name) {
         ui::qt::ScreenWindow* w = platform.windowOf(registry.screen(name));
