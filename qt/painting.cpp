@@ -112,7 +112,12 @@ void paintWindowless(QPainter& painter, const Screen& screen, const Control* con
             case ControlKind::Line: paintLine(painter, c); break;
             case ControlKind::Circle: paintCircle(painter, c); break;
             case ControlKind::Image: paintImage(painter, c); break;
-            default: break;
+            // Windowed: their widgets draw them.
+            case ControlKind::Button:
+            case ControlKind::OptionButton:
+            case ControlKind::CheckBox:
+            case ControlKind::Frame:
+            case ControlKind::PictureBox: break;
         }
         painter.restore();
     }

@@ -90,7 +90,11 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
         case ControlKind::CheckBox: button = new TickWidget(parent); break;
         case ControlKind::Frame:
         case ControlKind::PictureBox: widgets_[&c] = new ContainerWidget(*this, c, parent); return widgets_[&c];
-        default: return nullptr;
+        // Drawn by the window itself.
+        case ControlKind::Label:
+        case ControlKind::Image:
+        case ControlKind::Line:
+        case ControlKind::Circle: return nullptr;
     }
     // The pointer goes to the window and the model; a widget keeps only its look and focus.
     button->setAttribute(Qt::WA_TransparentForMouseEvents);
