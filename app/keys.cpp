@@ -20,6 +20,9 @@ void switchProjector(Registry& registry, ui::Screen&) {
 
 void leaveProjector(Registry& registry, ui::Screen&) { registry.setProjector(false); }
 
+// A clicker's blank key sends B or "."; any key or click brings the lesson back.
+void blank(Registry& registry, ui::Screen&) { registry.setBlanked(true); }
+
 struct Binding {
     ui::Key key;
     KeyAction action;
@@ -30,6 +33,8 @@ constexpr Binding bindings[] = {
     {ui::Key::Right, pressNext},
     {ui::Key::F11, switchProjector},
     {ui::Key::Escape, leaveProjector},
+    {ui::Key::B, blank},
+    {ui::Key::Period, blank},
 };
 
 }  // namespace

@@ -30,6 +30,7 @@ ui::Screen& Registry::screen(std::string_view name) {
     // Registered before Form_Load runs, so a screen that its own load reaches is this one.
     ui::Screen& s = *loaded_.emplace(std::string(name), factory->second(*this)).first->second;
     s.setProjected(projector_, platform_.displaySize());
+    s.setBlanked(blanked_);
     ++depth_;
     try {
         s.Form_Load();
@@ -106,9 +107,26 @@ void Registry::closeRequested(ui::Screen& screen) {
 }
 
 bool Registry::keyPressed(ui::Screen& screen, ui::Key key) {
+    // Any key brings a blanked lesson back, and does nothing else.
+    if (blanked_) {
+        deliver([this] { setBlanked(false); });
+        return true;
+    }
+    bool used = false;
+    deliver([&] { used = screen.key(key); });
+    if (used) return true;
     const KeyAction* action = bindingOf(key);
     if (action) deliver([&] { (*action)(*this, screen); });
     return action != nullptr;
+}
+
+void Registry::blankEnded() {
+    deliver([this] { setBlanked(false); });
+}
+
+void Registry::setBlanked(bool on) {
+    blanked_ = on;
+    for (const auto& [name, s] : loaded_) s->setBlanked(on);
 }
 
 void Registry::setProjector(bool on) {

@@ -49,6 +49,11 @@ public:
     void closeRequested(ui::Screen& screen) override;
     bool keyPressed(ui::Screen& screen, ui::Key key) override;
     void displayChanged() override;
+    void blankEnded() override;
+
+    // A presenter's blank key: every window black until any key or press of the pointer.
+    bool blanked() const { return blanked_; }
+    void setBlanked(bool on);
 
     // Projector mode: every screen fills the display, the Jotter floats as a larger board,
     // until it is left; screens loaded meanwhile come up in it.
@@ -66,5 +71,6 @@ private:
     int depth_ = 0;
     bool ended_ = false;
     bool projector_ = false;
+    bool blanked_ = false;
     int caughtFaults_ = 0;
 };

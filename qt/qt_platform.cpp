@@ -46,14 +46,20 @@ bool isCompleteJpeg(const QByteArray& data) {
 constexpr int largestPictureSide = 8192;
 
 Key keyOf(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_Backtab && e.modifiers() == Qt::ShiftModifier) return Key::BackTab;
     if (e.modifiers() & ~Qt::KeypadModifier) return Key::Other;
-    switch (e.key()) {
-        case Qt::Key_PageDown: return Key::PageDown;
-        case Qt::Key_Right: return Key::Right;
-        case Qt::Key_F11: return Key::F11;
-        case Qt::Key_Escape: return Key::Escape;
-        default: return Key::Other;
-    }
+    // Qt's key codes run to the thousands: a table, not a switch.
+    static const std::pair<int, Key> keys[] = {
+        {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_Right, Key::Right},
+        {Qt::Key_Left, Key::Left},         {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},         {Qt::Key_F11, Key::F11},
+        {Qt::Key_Escape, Key::Escape},     {Qt::Key_Tab, Key::Tab},
+        {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
+        {Qt::Key_Space, Key::Space},       {Qt::Key_B, Key::B},
+        {Qt::Key_Period, Key::Period}};
+    for (const auto& [qtKey, key] : keys)
+        if (e.key() == qtKey) return key;
+    return Key::Other;
 }
 
 // Every key pressed in a screen's window, whichever widget has the focus, goes to the model
@@ -162,6 +168,10 @@ void QtPlatform::destroyWindow(Screen& screen) {
     window->hide();
     // The window may be the one whose event is being handled: Qt's event loop deletes it.
     window.release()->deleteLater();
+}
+
+void QtPlatform::announce(Screen& screen, const std::string& text) {
+    if (ScreenWindow* w = windowOf(screen)) w->announce(QString::fromStdString(text));
 }
 
 void QtPlatform::refresh() {

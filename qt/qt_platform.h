@@ -27,6 +27,7 @@ public:
     void showWindow(Screen& screen) override;
     void destroyWindow(Screen& screen) override;
     void refresh() override;
+    void announce(Screen& screen, const std::string& text) override;
 
     ScreenWindow* windowOf(const Screen& screen) const;
     // What the window system says a frame adds to the client area, in pixels, and where the

@@ -339,4 +339,8 @@ void ScreenWindow::showEvent(QShowEvent* event) {
     if (!isFullScreen()) platform_.noteFrame(frameGeometry(), geometry());
 }
 
+
+
+void ScreenWindow::announce(const QString& text) { announcement_ = text; }
+
 }  // namespace ui::qt

@@ -36,6 +36,9 @@ public:
     void surfaceCleared() override;
 
     QWidget* widgetFor(const Control& c) const;
+    // Tells assistive technology a text the screen now shows.
+    void announce(const QString& text);
+    const QString& announcement() const { return announcement_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QString announcement_;
     void forwardPointer(QMouseEvent* event, PointerAction action);
     void applyTopmost();
     void applyView();

@@ -95,6 +95,40 @@ TwipRect Control::drawnArea() const {
             area.height + 2 * reach};
 }
 
+Role Control::role() const {
+    if (d_.role != Role::Auto) return d_.role;
+    switch (d_.kind) {
+        case ControlKind::Button: return Role::Button;
+        case ControlKind::OptionButton: return Role::RadioButton;
+        case ControlKind::CheckBox: return Role::CheckBox;
+        case ControlKind::Frame:
+        case ControlKind::PictureBox: return Role::Group;
+        case ControlKind::Label: return onClick ? Role::Button : d_.caption.empty() ? Role::Hidden : Role::Text;
+        case ControlKind::Image:
+        case ControlKind::Line:
+        case ControlKind::Circle: return onClick ? Role::Button : Role::Hidden;
+    }
+    return Role::Hidden;
+}
+
+std::string Control::accessibleName() const {
+    return d_.accessibleName.empty() ? d_.caption : d_.accessibleName;
+}
+
+bool Control::acts() const {
+    switch (role()) {
+        case Role::Button:
+        case Role::Tab:
+        case Role::RadioButton:
+        case Role::CheckBox: return true;
+        case Role::Auto:
+        case Role::Hidden:
+        case Role::Text:
+        case Role::Group: return false;
+    }
+    return false;
+}
+
 void Control::leaving() {
     if (!isWindowed(d_.kind)) reportDrawn();
 }

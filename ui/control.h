@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/control_design.h"
+#include "ui/key.h"
 #include "ui/mouse.h"
 #include "ui/picture.h"
 #include "ui/twip_rect.h"
@@ -87,7 +88,18 @@ public:
     // included; empty while it is hidden.
     TwipRect drawnArea() const;
 
+    // What assistive technology is told: a label or shape that takes clicks is a button, a
+    // picture or shape that does not only decorates.
+    Role role() const;
+    void setRole(Role v) { assign(d_.role, v); }
+    std::string accessibleName() const;
+    void setAccessibleName(std::string v) { assign(d_.accessibleName, std::move(v)); }
+    // Something a pupil can press: it takes the keyboard's focus in its turn.
+    bool acts() const;
+
     ClickHandler onClick;
+    // A key other than Enter or Space on the focused control; true when it was used.
+    std::function<bool(Key)> onKey;
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;

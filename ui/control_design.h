@@ -8,6 +8,8 @@ namespace ui {
 
 enum class ControlKind { Label, Button, OptionButton, CheckBox, Frame, PictureBox, Image, Line, Circle };
 enum class Alignment { Left, Right, Centre };
+// What assistive technology is told a control is. Auto: what its kind and handlers make it.
+enum class Role { Auto, Hidden, Text, Button, Tab, RadioButton, CheckBox, Group };
 
 // One row of a screen's design table: what a control is when the screen loads.
 struct ControlDesign {
@@ -35,6 +37,8 @@ struct ControlDesign {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int borderWidth = 1;  // pixels
     bool dashed = false;
+    Role role = Role::Auto;
+    std::string accessibleName;  // what assistive technology reads; the caption when empty
 };
 
 constexpr bool isWindowed(ControlKind kind) {

@@ -33,6 +33,8 @@ public:
     virtual bool keyPressed(Screen& screen, Key key) = 0;
     // The display changed size (a page went full screen): views are worked out afresh.
     virtual void displayChanged() = 0;
+    // A press of the pointer on a blanked display: the lesson comes back.
+    virtual void blankEnded() = 0;
 };
 
 // Everything the screens need from the machine, so screen code never meets the toolkit.
@@ -62,6 +64,8 @@ public:
     virtual void destroyWindow(Screen& screen) = 0;
     // Bring every window up to date with its screen.
     virtual void refresh() = 0;
+    // Hands a text to the screen reader, if one listens, as the screen shows it.
+    virtual void announce(Screen& screen, const std::string& text) = 0;
 
     // True the first time a picture fails: each bad picture is said once on stderr, however
     // often the screens try it again.

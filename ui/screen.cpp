@@ -27,6 +27,7 @@ Screen::Screen(Platform& platform, std::string name, ScreenDesign design,
     for (const ControlDesign& row : controls) {
         Control* container = row.container.empty() ? nullptr : &control(row.container);
         controls_.push_back(std::make_unique<Control>(*this, row, container));
+        readingOrder_.push_back(controls_.back().get());
     }
     for (const TimerDesign& t : timers)
         timers_.push_back(std::make_unique<Timer>(platform, t.name, t.intervalMs, t.enabled));
@@ -118,6 +119,11 @@ Control& Screen::createMember(std::string_view name, int index) {
     member->onMouseDown = first.onMouseDown;
     member->onMouseMove = first.onMouseMove;
     member->onMouseUp = first.onMouseUp;
+    member->onKey = first.onKey;
+    // In the keyboard's order, after the array's last member so far.
+    auto after = std::find_if(readingOrder_.rbegin(), readingOrder_.rend(),
+                              [&](const Control* c) { return c->name() == first.name(); });
+    readingOrder_.insert(after.base(), member.get());
     controls_.push_back(std::move(member));
     // Hidden, a windowless member draws nothing yet; a windowed one needs its widget.
     if (isWindowed(first.kind()))
@@ -209,6 +215,14 @@ std::string Screen::toolTipAt(double windowX, double windowY) const {
 }
 
 void Screen::pointer(const PointerEvent& e) {
+    // While the display is blanked a press only brings the lesson back.
+    if (blanked_) {
+        if (e.action == PointerAction::Press && platform_.eventSink())
+            platform_.eventSink()->blankEnded();
+        return;
+    }
+    // The focus ring shows only while the keyboard is in use.
+    if (e.action == PointerAction::Press) showFocus(false);
     const View v = view();
     const MouseEvent m{e.button, e.shift, static_cast<int>(std::lround(v.toDesignX(e.x))),
                        static_cast<int>(std::lround(v.toDesignY(e.y)))};
@@ -295,6 +309,65 @@ View Screen::view() const {
     const Size design{clientWidth_, clientHeight_};
     return topmost_ ? boardView(display_, design) : projectorView(display_, design);
 }
+
+bool Screen::takesFocus(const Control& c) const {
+    if (!c.acts() || !c.tabStop()) return false;
+    for (const Control* k = &c; k; k = k->container())
+        if (!k->visible() || !k->enabled()) return false;
+    return true;
+}
+
+Control* Screen::focused() const {
+    return focused_ && takesFocus(*focused_) ? focused_ : nullptr;
+}
+
+void Screen::setFocus(Control* c) {
+    if (focused_ != c) focused_ = c, changed();
+}
+
+void Screen::showFocus(bool v) {
+    if (focusShown_ != v) focusShown_ = v, changed();
+}
+
+void Screen::moveFocus(bool backwards) {
+    std::vector<Control*> order;
+    for (Control* c : readingOrder_)
+        if (takesFocus(*c)) order.push_back(c);
+    showFocus(true);
+    if (order.empty()) return setFocus(nullptr);
+    auto at = std::find(order.begin(), order.end(), focused());
+    if (at == order.end())
+        at = backwards ? order.end() - 1 : order.begin();
+    else if (backwards)
+        at = at == order.begin() ? order.end() - 1 : at - 1;
+    else
+        at = at + 1 == order.end() ? order.begin() : at + 1;
+    setFocus(*at);
+}
+
+bool Screen::key(Key k) {
+    if (k == Key::Tab || k == Key::BackTab) {
+        moveFocus(k == Key::BackTab);
+        return true;
+    }
+    Control* c = focused();
+    if (!c) return false;
+    showFocus(true);
+    if (k == Key::Enter || k == Key::Space) {
+        c->activate();
+        return true;
+    }
+    return c->onKey && c->onKey(k);
+}
+
+void Screen::setBlanked(bool v) {
+    if (blanked_ == v) return;
+    blanked_ = v;
+    grab_.reset();
+    changed();
+}
+
+void Screen::announce(const std::string& text) { platform_.announce(*this, text); }
 
 void Screen::retire() {
     for (auto& t : timers_) t->retire();

@@ -89,6 +89,23 @@ public:
     // The hover text of the button under a point of the window, if any.
     std::string toolTipAt(double windowX, double windowY) const;
 
+    // The keyboard. Tab and Shift+Tab move the focus through the controls that act, in the
+    // design's order; Enter and Space press the focused one; other keys go to its onKey.
+    // True when the key was used.
+    bool key(Key k);
+    Control* focused() const;
+    void setFocus(Control* c);
+    // Whether the focus ring is drawn: from a key on until the next press of the pointer.
+    bool focusShown() const { return focusShown_; }
+    bool takesFocus(const Control& c) const;
+
+    // A presenter's blank key: the window shows black and the pointer does nothing but end it.
+    bool blanked() const { return blanked_; }
+    void setBlanked(bool v);
+
+    // Says a text to assistive technology as it appears: a verdict, a new question.
+    void announce(const std::string& text);
+
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
     // The window system's close: its close box or Alt+F4. Without a handler the registry
@@ -130,6 +147,8 @@ private:
     static void route(const Hit& h, const MouseEvent& e, ControlHandler onControl,
                       const MouseHandler& onScreen);
     std::vector<std::unique_ptr<Control>>::iterator position(const Control& c);
+    void moveFocus(bool backwards);
+    void showFocus(bool v);
     void restacked(const Control& c);
 
     Platform& platform_;
@@ -147,6 +166,10 @@ private:
     bool projected_ = false;
     Size display_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> readingOrder_;  // the design's order, whatever is brought to front
+    Control* focused_ = nullptr;
+    bool focusShown_ = false;
+    bool blanked_ = false;
     std::vector<std::unique_ptr<Timer>> timers_;
     Surface surface_;
     std::uint64_t revision_ = 0;

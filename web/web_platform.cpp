@@ -127,6 +127,11 @@ void WebPlatform::destroyWindow(Screen& screen) {
     windows_.erase(it);
 }
 
+// The page's live region: a screen reader says what is put there.
+void WebPlatform::announce(Screen&, const std::string& text) {
+    val::global("Quillon").call<void>("announce", text);
+}
+
 void WebPlatform::refresh() {
     bool fills = false;
     for (const auto& [screen, window] : windows_) {

@@ -27,6 +27,7 @@ public:
     void showWindow(Screen& screen) override;
     void destroyWindow(Screen& screen) override;
     void refresh() override;
+    void announce(Screen& screen, const std::string& text) override;
 
     emscripten::val desktop() const { return desktop_; }
     WebWindow* windowNumbered(int id) const;

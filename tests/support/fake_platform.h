@@ -27,6 +27,9 @@ public:
     void showWindow(ui::Screen& screen) override;
     void destroyWindow(ui::Screen& screen) override;
     void refresh() override { ++refreshes; }
+    void announce(ui::Screen& screen, const std::string& text) override {
+        announced.push_back(screen.name() + ": " + text);
+    }
 
     // Moves the clock on, firing every timer that falls due, in time order.
     void advance(std::uint64_t ms);
@@ -42,6 +45,7 @@ public:
     std::vector<std::string> openedUrls;
     std::set<std::string> windows;
     int refreshes = 0;
+    std::vector<std::string> announced;  // "screen: text"
 
     struct Scheduled;
     std::vector<Scheduled*> timers;
