@@ -28,5 +28,5 @@ void registerScreens(Registry& registry) {
     registry.add("hamilton", make<hamilton>());
     registry.add("jotter", make<jotter>());
     registry.add("surds", make<surds>());
-    registry.add("reflections", make<reflections>());
+    registry.add("reflections", make<reflect::reflections>());
 }
