@@ -26,7 +26,7 @@ void registerScreens(Registry& registry) {
     for (int n = 1; n <= 5; ++n)
         registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
     registry.add("hamilton", make<hamiltonian::hamilton>());
-    registry.add("jotter", make<jotter>());
+    registry.add("jotter", make<jotting::jotter>());
     registry.add("surds", make<surds>());
     registry.add("reflections", make<reflect::reflections>());
 }
