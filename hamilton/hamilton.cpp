@@ -1,6 +1,7 @@
 #include "hamilton/hamilton.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "app/colours.h"
 #include "app/registry.h"
@@ -78,13 +79,21 @@ const ui::TimerDesign hamiltonTimers[] = {{.name = "Timer2", .intervalMs = 2000,
 
 }  // namespace
 
+namespace hamiltonian {
+
 hamilton::hamilton(Registry& registry)
-    : ActivityScreen(registry, "hamilton", design, hamiltonControls, hamiltonTimers) {
+    : ActivityScreen(registry, "hamilton", design, hamiltonControls, hamiltonTimers),
+      lines_(members("Line1", 1)) {
     wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
                  [this] { Option4_Click(); }, [this] { Option5_Click(); }});
-    control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
-    control("Cmdcheckit").onClick = [this](int) { Cmdcheckit_Click(); };
-    control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
+    const std::pair<const char*, void (hamilton::*)()> buttons[] = {
+        {"cmdgo", &hamilton::cmdgo_Click},
+        {"Cmdcheckit", &hamilton::Cmdcheckit_Click},
+        {"cmdsoln", &hamilton::cmdsoln_Click}};
+    for (const auto& [name, handler] : buttons)
+        control(name).onClick = [this, h = handler](int) { (this->*h)(); };
+    for (const char* name : {"Frame1", "Option1", "Option2", "Option3", "Option4", "Option5"})
+        boardBlue_.push_back(&control(name));
     timer("Timer2").onTimer = [this] { Timer2_Timer(); };
     useVerdict(control("Label4"), timer("Timer2"));
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
@@ -92,26 +101,24 @@ hamilton::hamilton(Registry& registry)
 
 void hamilton::Form_Load() {
     setupform(*this);
-    control("Frame1").setBackColour(boardBlue);
-    for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5"})
-        control(name).setBackColour(boardBlue);
-    for (int i = 1; i < lineCount; ++i) createMember("Line1", i);
-    geometry_ = hamiltonian::Geometry{};
-    solidIndex_ = hamiltonian::tetrahedron;
+    for (ui::Control* c : boardBlue_) c->setBackColour(boardBlue);
+    for (int i = 1; i < lineCount; ++i) lines_.push_back(&createMember("Line1", i));
+    geometry_ = Geometry{};
+    solidIndex_ = tetrahedron;
     calculate();
 }
 
 void hamilton::chooseSolid(int solidIndex) {
-    geometry_ = hamiltonian::geometryFor(solidIndex);
+    geometry_ = geometryFor(solidIndex);
     solidIndex_ = solidIndex;
     cmdgo_Click();
 }
 
-void hamilton::Option1_Click() { chooseSolid(hamiltonian::tetrahedron); }
-void hamilton::Option2_Click() { chooseSolid(hamiltonian::cube); }
-void hamilton::Option3_Click() { chooseSolid(hamiltonian::octahedron); }
-void hamilton::Option4_Click() { chooseSolid(hamiltonian::icosahedron); }
-void hamilton::Option5_Click() { chooseSolid(hamiltonian::dodecahedron); }
+void hamilton::Option1_Click() { chooseSolid(tetrahedron); }
+void hamilton::Option2_Click() { chooseSolid(cube); }
+void hamilton::Option3_Click() { chooseSolid(octahedron); }
+void hamilton::Option4_Click() { chooseSolid(icosahedron); }
+void hamilton::Option5_Click() { chooseSolid(dodecahedron); }
 
 void hamilton::cmdgo_Click() {
     hideVerdict();
@@ -124,18 +131,18 @@ void hamilton::calculate() {
         edgeSelected_[static_cast<std::size_t>(i)] = 0;
         line(i).setForeColour(unselected);
     }
-    const hamiltonian::Solid& solid = hamiltonian::solidAt(solidIndex_);
+    const Solid& solid = solidAt(solidIndex_);
     solidName_ = solid.solidName;
     edgeCount_ = solid.edgeCount;
-    graph_ = hamiltonian::drawSolid(solidIndex_, geometry_);
+    graph_ = drawSolid(solidIndex_, geometry_);
     for (int i = 0; i < edgeCount_; ++i) {
-        const hamiltonian::Line& drawn = graph_.lines[static_cast<std::size_t>(i)];
+        const Line& drawn = graph_.lines[static_cast<std::size_t>(i)];
         ui::Control& l = line(i);
         l.setEnds(drawn.x1, drawn.y1, drawn.x2, drawn.y2);
         l.setVisible(true);
     }
     // The lines hold their ends exactly as set, so the centres of the drawn lines are the targets.
-    edgeCentres_ = hamiltonian::edgeCentres(graph_.lines);
+    edgeCentres_ = edgeCentres(graph_.lines);
 }
 
 void hamilton::selectLine(int i) {
@@ -151,8 +158,8 @@ void hamilton::unselectLine(int i) {
 }
 
 void hamilton::Form_MouseDown(int, int, int x, int y) {
-    const double tolerance = hamiltonian::hitTolerance(solidName_);
-    for (int i : hamiltonian::linesUnderPoint(edgeCentres_, tolerance, x, y)) {
+    const double tolerance = hitTolerance(solidName_);
+    for (int i : linesUnderPoint(edgeCentres_, tolerance, x, y)) {
         if (edgeSelected_[static_cast<std::size_t>(i)] == 0)
             selectLine(i);
         else
@@ -162,18 +169,18 @@ void hamilton::Form_MouseDown(int, int, int x, int y) {
 
 // Two lines at every vertex is not enough: the selection must be one cycle through them all.
 void hamilton::Cmdcheckit_Click() {
-    showVerdict(hamiltonian::isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
-                                                                        : "Wrong, Try Again");
+    showVerdict(isHamiltonianCircuit(graph_, edgeSelected_) ? "Correct, Well Done!"
+                                                            : "Wrong, Try Again");
 }
 
 void hamilton::Timer2_Timer() { hideVerdict(); }
 
 void hamilton::cmdsoln_Click() {
     hideVerdict();
-    const hamiltonian::Solid& solid = hamiltonian::solidAt(solidIndex_);
+    const Solid& solid = solidAt(solidIndex_);
     registry_.random().reseedFromClock();
-    const int k = hamiltonian::solutionOffset(registry_.random().fraction(), solid.rotations);
-    const std::vector<int> circuit = hamiltonian::storedCircuit(solidIndex_, k);
+    const int k = solutionOffset(registry_.random().fraction(), solid.rotations);
+    const std::vector<int> circuit = storedCircuit(solidIndex_, k);
     for (int i = 0; i < edgeCount_; ++i) {
         edgeSelected_[static_cast<std::size_t>(i)] = circuit[static_cast<std::size_t>(i)];
         if (circuit[static_cast<std::size_t>(i)] == 0) {
@@ -184,3 +191,5 @@ void hamilton::cmdsoln_Click() {
         }
     }
 }
+
+}  // namespace hamiltonian

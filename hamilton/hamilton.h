@@ -1,9 +1,12 @@
 #pragma once
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 #include "hamilton/graph.h"
 #include "app/activity.h"
+
+namespace hamiltonian {
 
 // The Hamiltonian circuit activity: the planar graph of a chosen Platonic solid, whose edges
 // the pupil colours by clicking their centres until they make one circuit through every vertex.
@@ -25,22 +28,26 @@ public:
     void cmdsoln_Click();
 
     int solidIndex() const { return solidIndex_; }
-    const hamiltonian::Geometry& geometry() const { return geometry_; }
+    const Geometry& geometry() const { return geometry_; }
     // The solid on show as last drawn.
-    const hamiltonian::Graph& graph() const { return graph_; }
+    const Graph& graph() const { return graph_; }
     const std::vector<int>& edgeSelected() const { return edgeSelected_; }
 
 private:
     void chooseSolid(int solidIndex);
-    ui::Control& line(int i) const { return control("Line1", i); }
+    ui::Control& line(int i) const { return *lines_.at(static_cast<std::size_t>(i)); }
     void selectLine(int i);
     void unselectLine(int i);
 
     int solidIndex_ = 0;
     std::string_view solidName_;
     int edgeCount_ = 0;
-    hamiltonian::Geometry geometry_;
-    hamiltonian::Graph graph_;
+    Geometry geometry_;
+    Graph graph_;
     std::vector<int> edgeSelected_ = std::vector<int>(31, 0);
-    std::vector<hamiltonian::EdgeCentre> edgeCentres_;
+    std::vector<EdgeCentre> edgeCentres_;
+    std::vector<ui::Control*> lines_;      // Line1, member 0 until the rest are made at load
+    std::vector<ui::Control*> boardBlue_;  // take the board's blue at load
 };
+
+}  // namespace hamiltonian

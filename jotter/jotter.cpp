@@ -67,6 +67,8 @@ const std::vector<ui::ControlDesign> padControls = jotterControls();
 
 }  // namespace
 
+namespace jotting {
+
 jotter::jotter(Registry& registry)
     : ui::Screen(registry.platform(), "jotter", design, padControls), registry_(registry),
       landscape_(control("Frame_landscape")), portrait_(control("Frame_portrait")),
@@ -182,3 +184,5 @@ void jotter::Command4_Click() {
     landscape_.setVisible(true);
     portrait_.setVisible(false);
 }
+
+}  // namespace jotting

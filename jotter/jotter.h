@@ -6,6 +6,8 @@
 
 class Registry;
 
+namespace jotting {
+
 // The floating scratch pad: freehand drawing in sixteen colours, an eraser, clear, and a
 // switch between a wide pad with tools along the bottom and a tall one with tools at the right.
 class jotter : public ui::Screen {
@@ -35,3 +37,5 @@ private:
     std::vector<ui::Control*> landscapeSwatches_;  // Label1
     std::vector<ui::Control*> portraitSwatches_;   // Label11
 };
+
+}  // namespace jotting

@@ -21,12 +21,13 @@ Registry::Factory make() {
 }  // namespace
 
 void registerScreens(Registry& registry) {
-    registry.add("Titlefrm", make<Titlefrm>());
-    registry.add("intro0", make<intro0>());
+    registry.add("Titlefrm", make<shell::Titlefrm>());
+    registry.add("intro0", make<shell::intro0>());
     for (int n = 1; n <= 5; ++n)
-        registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
-    registry.add("hamilton", make<hamilton>());
-    registry.add("jotter", make<jotter>());
+        registry.add(shell::menuName(n),
+                     [n](Registry& r) { return std::make_unique<shell::TopicMenu>(r, n); });
+    registry.add("hamilton", make<hamiltonian::hamilton>());
+    registry.add("jotter", make<jotting::jotter>());
     registry.add("surds", make<surds>());
-    registry.add("reflections", make<reflections>());
+    registry.add("reflections", make<reflect::reflections>());
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 
-#include "reflections/grid.h"
 #include "reflections/shapes.h"
 
 // The check of an answer: each cross on the image of the corner of its own colour.
@@ -12,7 +11,6 @@ struct CrossBox {
 };
 
 // Crosses in corner order 0..3; each must stand centred on its image point, exactly.
-bool answerRight(const std::array<CrossBox, 4>& crosses, const VertexTable& imagepoints,
-                 const GridTables& tables);
+bool answerRight(const std::array<CrossBox, 4>& crosses, const VertexTable& imagepoints);
 
 }  // namespace reflect

@@ -17,14 +17,23 @@ constexpr int lastRow = gridMaxY - gridMinY;     // 14
 // Screen position of column or row `index`, counted from the left or the top.
 constexpr int gridLine(int index) { return gridOrigin + gridUnit * index; }
 
-// The lookup tables from grid coordinates to the drawing area, filled as the grid is built.
+// The lookup tables from grid coordinates to the drawing area.
 struct GridTables {
-    std::array<float, 26> xpos{};  // by x + 8; 0..16 filled
-    std::array<float, 22> ypos{};  // by 7 - y; 0..14 filled
+    std::array<float, 26> xpos{};  // by x + 8; 0..16 used
+    std::array<float, 22> ypos{};  // by 7 - y; 0..14 used
 
-    float x(int gridX) const { return xpos.at(static_cast<std::size_t>(gridX + 8)); }
-    float y(int gridY) const { return ypos.at(static_cast<std::size_t>(7 - gridY)); }
+    constexpr float x(int gridX) const { return xpos.at(static_cast<std::size_t>(gridX + 8)); }
+    constexpr float y(int gridY) const { return ypos.at(static_cast<std::size_t>(7 - gridY)); }
 };
+
+constexpr GridTables makeGridTables() {
+    GridTables t;
+    for (int i = 0; i <= lastColumn; ++i) t.xpos[static_cast<std::size_t>(i)] = gridLine(i);
+    for (int i = 0; i <= lastRow; ++i) t.ypos[static_cast<std::size_t>(i)] = gridLine(i);
+    return t;
+}
+// One set for the drawn grid and for every question, snap and check, so they cannot disagree.
+inline constexpr GridTables gridTables = makeGridTables();
 
 constexpr bool onGrid(int x, int y) {
     return x >= gridMinX && x <= gridMaxX && y >= gridMinY && y <= gridMaxY;

@@ -1,15 +1,14 @@
 #include "reflections/question.h"
 
+#include "reflections/grid.h"
+
 namespace reflect {
 
 Mirror mirrorOf(int level, int linekind) {
     if (level == 1) return linekind == 1 ? Mirror::xAxis : Mirror::yAxis;
-    switch (linekind) {
-        case 1: return Mirror::xEqualsK;
-        case 2: return Mirror::yEqualsK;
-        case 3: return Mirror::yEqualsX;
-        default: return Mirror::yEqualsMinusX;
-    }
+    if (linekind == 1) return Mirror::xEqualsK;
+    if (linekind == 2) return Mirror::yEqualsK;
+    return linekind == 3 ? Mirror::yEqualsX : Mirror::yEqualsMinusX;
 }
 
 std::string questionCaption(Mirror mirror, int k) {
@@ -26,10 +25,10 @@ std::string questionCaption(Mirror mirror, int k) {
 }
 
 // The diagonals run from column x = -7 to just short of x = 7, top row to just below the last.
-LineEnds mirrorLineEnds(Mirror mirror, int k, const GridTables& tables) {
+LineEnds mirrorLineEnds(Mirror mirror, int k) {
     switch (mirror) {
-        case Mirror::xEqualsK: return {tables.x(k), 100, tables.x(k), 7110};
-        case Mirror::yEqualsK: return {100, tables.y(k), 8090, tables.y(k)};
+        case Mirror::xEqualsK: return {gridTables.x(k), 100, gridTables.x(k), 7110};
+        case Mirror::yEqualsK: return {100, gridTables.y(k), 8090, gridTables.y(k)};
         case Mirror::yEqualsX: return {7590, 100, 600, 7110};
         case Mirror::yEqualsMinusX: return {600, 100, 7590, 7110};
         case Mirror::xAxis:
@@ -38,7 +37,7 @@ LineEnds mirrorLineEnds(Mirror mirror, int k, const GridTables& tables) {
     return {};
 }
 
-Question calculate(int level, const Rnd& rnd, const GridTables& tables) {
+Question calculate(int level, const Rnd& rnd) {
     Question q;
     if (level == 1) {
         q.linekind = drawBetween(rnd, 1, 2);
@@ -58,7 +57,7 @@ Question calculate(int level, const Rnd& rnd, const GridTables& tables) {
         q.imagepoints = mirrorImage(mirror, q.shape.shapepoints, k);
         if (!fitsGrid(q.imagepoints)) continue;
         q.caption = questionCaption(mirror, k);
-        q.mirrorLine = mirrorLineEnds(mirror, k, tables);
+        q.mirrorLine = mirrorLineEnds(mirror, k);
         return q;
     }
 }

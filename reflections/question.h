@@ -2,7 +2,6 @@
 #include <optional>
 #include <string>
 
-#include "reflections/grid.h"
 #include "reflections/mirror.h"
 #include "reflections/shapes.h"
 
@@ -28,10 +27,10 @@ struct Question {
 Mirror mirrorOf(int level, int linekind);
 std::string questionCaption(Mirror mirror, int k);
 // The dashed line of a level-2 mirror, in the drawing area.
-LineEnds mirrorLineEnds(Mirror mirror, int k, const GridTables& tables);
+LineEnds mirrorLineEnds(Mirror mirror, int k);
 
 // Level 1: a reflection in an axis. Level 2: a line x = k, y = k, y = x or y = -x, with a new
 // object and new k until the whole image lies on the grid.
-Question calculate(int level, const Rnd& rnd, const GridTables& tables);
+Question calculate(int level, const Rnd& rnd);
 
 }  // namespace reflect

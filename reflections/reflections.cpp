@@ -9,6 +9,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "reflections/check.h"
+#include "reflections/grid.h"
 #include "reflections/snap.h"
 #include "ui/picture_files.h"
 
@@ -26,18 +27,20 @@ constexpr ui::Colour crossLineBlue = rgb(0, 0, 64);
 constexpr ui::Colour white = rgb(255, 255, 255);
 
 // Corner k of the object: its disc, the cross that answers it, their colour, the cross's home
-// row.
+// row, and the outline edges from the disc and from the cross to those of corner k + 1.
 struct Corner {
     const char* disc;
     const char* cross;
     ui::Colour colour;
     int homeRow;
+    const char* discEdge;
+    const char* crossEdge;
 };
 constexpr std::array<Corner, 4> corners = {{
-    {"Shapeblack", "Labelblack", rgb(255, 255, 0), 6},
-    {"Shapepink", "Labelpink", rgb(192, 0, 192), 8},
-    {"Shapeblue", "Labelblue", rgb(255, 128, 0), 7},
-    {"Shapered", "Labelred", rgb(255, 0, 0), 5},
+    {"Shapeblack", "Labelblack", rgb(255, 255, 0), 6, "Line1", "Line5"},
+    {"Shapepink", "Labelpink", rgb(192, 0, 192), 8, "Line2", "Line6"},
+    {"Shapeblue", "Labelblue", rgb(255, 128, 0), 7, "Line3", "Line7"},
+    {"Shapered", "Labelred", rgb(255, 0, 0), 5, "Line4", "Line8"},
 }};
 constexpr int homeX = 8450;  // 350 right of the last column
 
@@ -83,17 +86,21 @@ ui::ControlDesign crossLabel(const Corner& c) {
             .foreColour = c.colour, .opaque = false, .container = "Picturegraph"};
 }
 
+// Column 0 and row 0, where the grid's lines and ticks start.
+constexpr double gridLeft = reflect::gridTables.x(reflect::gridMinX);
+constexpr double gridTop = reflect::gridTables.y(reflect::gridMaxY);
+
 const ui::ControlDesign reflectionsControls[] = {
     {.name = "Label3", .left = 45, .top = 0, .width = 11820, .height = 540, .font = question,
      .foreColour = yellow, .opaque = false},
     {.kind = ControlKind::PictureBox, .name = "Picturegraph", .left = 595, .top = 599,
      .width = 8894, .height = 7260, .backColour = face},
-    line("xgrid", 0, gridGrey, 100, 100, 100, 7110),
-    line("ygrid", 0, gridGrey, 100, 100, 8090, 100),
+    line("xgrid", 0, gridGrey, gridLeft, 100, gridLeft, 7110),
+    line("ygrid", 0, gridGrey, 100, gridTop, 8090, gridTop),
     line("Linex", -1, axisBlue, 90, 3600, 8100, 3600),
     line("Liney", -1, axisBlue, 4100, 90, 4100, 7100),
-    line("xcheck", 0, axisBlue, 100, 3480, 100, 3680),
-    line("ycheck", 0, axisBlue, 3990, 100, 4210, 100),
+    line("xcheck", 0, axisBlue, gridLeft, 3480, gridLeft, 3680),
+    line("ycheck", 0, axisBlue, 3990, gridTop, 4210, gridTop),
     number("Label1", "", 45, 3720),
     number("Label2", "", 3765, 15),
     {.kind = ControlKind::Line, .name = "Line9", .visible = false, .container = "Picturegraph",
@@ -145,87 +152,90 @@ const ui::TimerDesign reflectionsTimers[] = {
 constexpr std::array<const char*, 8> gridFamilies = {
     "xgrid", "ygrid", "Linex", "Liney", "xcheck", "ycheck", "Label1", "Label2"};
 
+// The families made from their member 0 at load: member i stands i grid steps along the
+// columns or down the rows, and the numbers read the grid coordinate there.
+struct GrownFamily {
+    const char* name;
+    bool alongColumns;
+};
+constexpr std::array<GrownFamily, 6> grownFamilies = {{
+    {"xcheck", true}, {"Label1", true}, {"Label2", false},
+    {"ycheck", false}, {"xgrid", true}, {"ygrid", false},
+}};
+
 double centreX(const ui::Control& c) { return c.left() + c.width() / 2.0; }
 double centreY(const ui::Control& c) { return c.top() + c.height() / 2.0; }
 
+void join(ui::Control& edge, const ui::Control& from, const ui::Control& to) {
+    edge.setEnds(centreX(from), centreY(from), centreX(to), centreY(to));
+}
+
 }  // namespace
 
+namespace reflect {
+
 reflections::reflections(Registry& registry)
-    : ActivityScreen(registry, "reflections", design, reflectionsControls, reflectionsTimers) {
+    : ActivityScreen(registry, "reflections", design, reflectionsControls, reflectionsTimers),
+      check1_(control("Check1")), cmdsoln_(control("cmdsoln")),
+      questionText_(control("Label3")), mirrorLine_(control("Line9")) {
+    for (const Corner& c : corners) {
+        discs_.push_back(&control(c.disc));
+        crosses_.push_back(&control(c.cross));
+        discEdges_.push_back(&control(c.discEdge));
+        crossEdges_.push_back(&control(c.crossEdge));
+    }
+    for (const GrownFamily& f : grownFamilies) familyHeads_.push_back(&control(f.name, 0));
+    for (const char* name : {"Option1", "Option2", "Frame1", "Frame2", "Check1"})
+        boardBlue_.push_back(&control(name));
     wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }});
-    control("Check1").onClick = [this](int) { Check1_Click(); };
+    check1_.onClick = [this](int) { Check1_Click(); };
     control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
-    control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
+    cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
     timer("tmrmessage").onTimer = [this] { tmrmessage_Timer(); };
     useVerdict(control("Label4"), timer("tmrmessage"));
     for (int k = 0; k < 4; ++k) {
-        cross(k).onMouseMove = [this, k](int, const ui::MouseEvent& e) {
+        ui::Control& cross = *crosses_[static_cast<std::size_t>(k)];
+        cross.onMouseMove = [this, k](int, const ui::MouseEvent& e) {
             cross_MouseMove(k, e.button, e.x, e.y);
         };
-        cross(k).onMouseUp = [this, k](int, const ui::MouseEvent&) { cross_MouseUp(k); };
+        cross.onMouseUp = [this, k](int, const ui::MouseEvent&) { cross_MouseUp(k); };
     }
-}
-
-ui::Control& reflections::cross(int k) const {
-    return control(corners.at(static_cast<std::size_t>(k)).cross);
 }
 
 void reflections::Form_Load() {
     setupform(*this);
-    if (auto check = ui::loadPicture(platform(), "images/check.jpg"))
-        control("cmdsoln").setPicture(*check);
+    if (auto check = ui::loadPicture(platform(), "images/check.jpg")) cmdsoln_.setPicture(*check);
     setBackColour(boardBlue);
-    for (const char* name : {"Option1", "Option2", "Frame1", "Frame2", "Check1"})
-        control(name).setBackColour(boardBlue);
+    for (ui::Control* c : boardBlue_) c->setBackColour(boardBlue);
     buildGrid();
     level_ = 1;
     calculate();
 }
 
 void reflections::buildGrid() {
-    tables_.xpos[0] = reflect::gridLine(0);
-    tables_.ypos[0] = reflect::gridLine(0);
-    const ui::Control& tick0 = control("xcheck", 0);
-    for (int i = 1; i <= reflect::lastColumn; ++i) {
-        ui::Control& tick = createMember("xcheck", i);
-        const double x = tick0.x1() + reflect::gridUnit * i;
-        tick.setEnds(x, tick0.y1(), x, tick0.y2());
-        tick.setVisible(true);
-        tables_.xpos[static_cast<std::size_t>(i)] = reflect::gridLine(i);
-    }
-    control("Label1", 0).setCaption(std::to_string(reflect::gridMinX));
-    for (int i = 1; i <= reflect::lastColumn; ++i) {
-        ui::Control& n = createMember("Label1", i);
-        n.setLeft(control("Label1", i - 1).left() + reflect::gridUnit);
-        n.setCaption(std::to_string(reflect::gridMinX + i));
-        n.setVisible(true);
-    }
-    control("Label2", 0).setCaption(std::to_string(reflect::gridMaxY));
-    for (int i = 1; i <= reflect::lastRow; ++i) {
-        ui::Control& n = createMember("Label2", i);
-        n.setTop(control("Label2", i - 1).top() + reflect::gridUnit);
-        n.setCaption(std::to_string(reflect::gridMaxY - i));
-        n.setVisible(true);
-    }
-    const ui::Control& ytick0 = control("ycheck", 0);
-    for (int i = 1; i <= reflect::lastRow; ++i) {
-        ui::Control& tick = createMember("ycheck", i);
-        const double y = ytick0.y1() + reflect::gridUnit * i;
-        tick.setEnds(ytick0.x1(), y, ytick0.x2(), y);
-        tick.setVisible(true);
-        tables_.ypos[static_cast<std::size_t>(i)] = reflect::gridLine(i);
-    }
-    const ui::Control& column0 = control("xgrid", 0);
-    for (int i = 1; i <= reflect::lastColumn; ++i) {
-        ui::Control& l = createMember("xgrid", i);
-        l.setEnds(reflect::gridLine(i), column0.y1(), reflect::gridLine(i), column0.y2());
-        l.setVisible(true);
-    }
-    const ui::Control& row0 = control("ygrid", 0);
-    for (int i = 1; i <= reflect::lastRow; ++i) {
-        ui::Control& l = createMember("ygrid", i);
-        l.setEnds(row0.x1(), reflect::gridLine(i), row0.x2(), reflect::gridLine(i));
-        l.setVisible(true);
+    for (std::size_t f = 0; f < grownFamilies.size(); ++f) {
+        const bool alongColumns = grownFamilies[f].alongColumns;
+        ui::Control& first = *familyHeads_[f];
+        const bool isLine = first.kind() == ui::ControlKind::Line;
+        auto coordinate = [alongColumns](int i) {
+            return std::to_string(alongColumns ? gridMinX + i : gridMaxY - i);
+        };
+        if (!isLine) first.setCaption(coordinate(0));
+        const int last = alongColumns ? lastColumn : lastRow;
+        for (int i = 1; i <= last; ++i) {
+            ui::Control& member = createMember(first.name(), i);
+            const auto at = static_cast<std::size_t>(i);
+            const double dx = alongColumns ? gridTables.xpos[at] - gridTables.xpos[0] : 0;
+            const double dy = alongColumns ? 0 : gridTables.ypos[at] - gridTables.ypos[0];
+            if (isLine) {
+                member.setEnds(first.x1() + dx, first.y1() + dy, first.x2() + dx, first.y2() + dy);
+            } else {
+                member.setLeft(first.left() + static_cast<int>(dx));
+                member.setTop(first.top() + static_cast<int>(dy));
+                member.setCaption(coordinate(i));
+            }
+            member.setVisible(true);
+        }
     }
     // New members come in front of everything: put the grid back behind the object.
     std::vector<ui::Control*> grid;
@@ -237,20 +247,19 @@ void reflections::buildGrid() {
 
 void reflections::Option1_Click() {
     level_ = 1;
-    ui::Control& box = control("Check1");
-    box.setVisible(false);
-    box.setValue(0);
+    check1_.setVisible(false);
+    check1_.setValue(0);
     calculate();
 }
 
 void reflections::Option2_Click() {
     level_ = 2;
-    control("Check1").setVisible(true);
+    check1_.setVisible(true);
     calculate();
 }
 
 // The mirror line shows exactly while the box is ticked.
-void reflections::Check1_Click() { control("Line9").setVisible(control("Check1").value() != 0); }
+void reflections::Check1_Click() { mirrorLine_.setVisible(check1_.value() != 0); }
 
 void reflections::cmdgo_Click() { calculate(); }
 
@@ -258,77 +267,71 @@ void reflections::cmdgo_Click() { calculate(); }
 void reflections::calculate() {
     resetcrosses();
     if (level_ == 1) registry_.random().reseedFromClock();
-    const reflect::Rnd rnd = [this] { return registry_.random().fraction(); };
-    question_ = reflect::calculate(level_, rnd, tables_);
+    const Rnd rnd = [this] { return registry_.random().fraction(); };
+    question_ = reflect::calculate(level_, rnd);
     placeshape(question_.shape.shapepoints);
-    control("Label3").setCaption(question_.caption);
-    if (const auto& m = question_.mirrorLine) control("Line9").setEnds(m->x1, m->y1, m->x2, m->y2);
+    questionText_.setCaption(question_.caption);
+    if (const auto& m = question_.mirrorLine) mirrorLine_.setEnds(m->x1, m->y1, m->x2, m->y2);
 }
 
-void reflections::placeshape(const reflect::VertexTable& shapepoints) {
+void reflections::placeshape(const VertexTable& shapepoints) {
     for (std::size_t k = 0; k < corners.size(); ++k) {
-        ui::Control& d = control(corners[k].disc);
+        ui::Control& d = *discs_[k];
         // The disc's centre sits 10 twips right of and 20 below its grid point.
-        d.setLeft(static_cast<int>(std::lround(tables_.x(shapepoints[k].x) - d.width() / 2.0 + 10)));
-        d.setTop(static_cast<int>(std::lround(tables_.y(shapepoints[k].y) - d.height() / 2.0 + 20)));
+        const Vertex& p = shapepoints[k];
+        d.setLeft(static_cast<int>(std::lround(gridTables.x(p.x) - d.width() / 2.0 + 10)));
+        d.setTop(static_cast<int>(std::lround(gridTables.y(p.y) - d.height() / 2.0 + 20)));
     }
-    for (std::size_t k = 0; k < corners.size(); ++k) {
-        const ui::Control& from = control(corners[k].disc);
-        const ui::Control& to = control(corners[(k + 1) % corners.size()].disc);
-        control("Line" + std::to_string(k + 1))
-            .setEnds(centreX(from), centreY(from), centreX(to), centreY(to));
-    }
+    for (std::size_t k = 0; k < corners.size(); ++k)
+        join(*discEdges_[k], *discs_[k], *discs_[(k + 1) % corners.size()]);
 }
 
 void reflections::resetcrosses() {
-    for (int k = 0; k < 4; ++k) {
-        ui::Control& c = cross(k);
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        ui::Control& c = *crosses_[k];
         c.setLeft(homeX - c.width() / 2);
-        c.setTop(reflect::gridLine(corners[static_cast<std::size_t>(k)].homeRow) - c.height() / 2);
+        c.setTop(gridLine(corners[k].homeRow) - c.height() / 2);
     }
     joincrosses();
 }
 
-// Line5 runs from cross 0 to cross 1, Line6 from 1 to 2, Line7 from 2 to 3, Line8 from 3 to 0.
 void reflections::joincrosses() {
-    for (int k = 0; k < 4; ++k) {
-        const ui::Control& from = cross(k);
-        const ui::Control& to = cross((k + 1) % 4);
-        control("Line" + std::to_string(k + 5))
-            .setEnds(centreX(from), centreY(from), centreX(to), centreY(to));
-    }
+    for (std::size_t k = 0; k < corners.size(); ++k)
+        join(*crossEdges_[k], *crosses_[k], *crosses_[(k + 1) % corners.size()]);
 }
 
 void reflections::cross_MouseMove(int k, int button, int x, int y) {
     if (button != ui::LeftButton) return;
-    ui::Control& c = cross(k);
+    const auto corner = static_cast<std::size_t>(k);
+    ui::Control& c = *crosses_[corner];
     c.setLeft(c.left() + x - c.width() / 2);
     c.setTop(c.top() + y - c.height() / 2);
-    // The outline starts at this cross on one line and ends at it on the one before.
-    ui::Control& leaving = control("Line" + std::to_string(5 + k));
-    ui::Control& arriving = control("Line" + std::to_string(5 + (k + 3) % 4));
+    // The outline starts at this cross on one edge and ends at it on the one before.
+    ui::Control& leaving = *crossEdges_[corner];
+    ui::Control& arriving = *crossEdges_[(corner + 3) % corners.size()];
     leaving.setEnds(centreX(c), centreY(c), leaving.x2(), leaving.y2());
     arriving.setEnds(arriving.x1(), arriving.y1(), centreX(c), centreY(c));
 }
 
 // To the nearest grid point, also from a drop below the last row or off the drawing area.
 void reflections::cross_MouseUp(int k) {
-    ui::Control& c = cross(k);
-    const int column = reflect::snapColumn(c.left() + c.width() / 2);
-    const int row = reflect::snapRow(c.top() + c.height() / 2);
-    c.setLeft(static_cast<int>(tables_.xpos[static_cast<std::size_t>(column)]) - c.width() / 2);
-    c.setTop(static_cast<int>(tables_.ypos[static_cast<std::size_t>(row)]) - c.height() / 2);
+    ui::Control& c = *crosses_[static_cast<std::size_t>(k)];
+    const int column = snapColumn(c.left() + c.width() / 2);
+    const int row = snapRow(c.top() + c.height() / 2);
+    c.setLeft(static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) - c.width() / 2);
+    c.setTop(static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) - c.height() / 2);
     joincrosses();
 }
 
 void reflections::cmdsoln_Click() {
-    std::array<reflect::CrossBox, 4> boxes{};
-    for (int k = 0; k < 4; ++k) {
-        const ui::Control& c = cross(k);
-        boxes[static_cast<std::size_t>(k)] = {c.left(), c.top(), c.width(), c.height()};
+    std::array<CrossBox, 4> boxes{};
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const ui::Control& c = *crosses_[k];
+        boxes[k] = {c.left(), c.top(), c.width(), c.height()};
     }
-    showVerdict(reflect::answerRight(boxes, question_.imagepoints, tables_) ? "Well done"
-                                                                           : "Incorrect. Try again");
+    showVerdict(answerRight(boxes, question_.imagepoints) ? "Well done" : "Incorrect. Try again");
 }
 
 void reflections::tmrmessage_Timer() { hideVerdict(); }
+
+}  // namespace reflect

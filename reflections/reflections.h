@@ -1,7 +1,10 @@
 #pragma once
-#include "reflections/grid.h"
+#include <vector>
+
 #include "reflections/question.h"
 #include "app/activity.h"
+
+namespace reflect {
 
 // The reflections activity: an object on a coordinate grid, a mirror line in words (and,
 // at level 2, dashed on request), and four crosses the pupil drags onto the image's corners.
@@ -25,15 +28,27 @@ public:
     void joincrosses();
 
     int level() const { return level_; }
-    const reflect::GridTables& tables() const { return tables_; }
-    const reflect::Question& question() const { return question_; }
+    const Question& question() const { return question_; }
 
 private:
     void buildGrid();
-    void placeshape(const reflect::VertexTable& shapepoints);
-    ui::Control& cross(int k) const;
+    void placeshape(const VertexTable& shapepoints);
+
+    ui::Control& check1_;
+    ui::Control& cmdsoln_;
+    ui::Control& questionText_;  // Label3
+    ui::Control& mirrorLine_;    // Line9
+    // By corner 0..3: the object's disc, the cross that answers it, and the outline edges that
+    // leave each of them for the next corner.
+    std::vector<ui::Control*> discs_;
+    std::vector<ui::Control*> crosses_;
+    std::vector<ui::Control*> discEdges_;   // Line1..Line4
+    std::vector<ui::Control*> crossEdges_;  // Line5..Line8
+    std::vector<ui::Control*> boardBlue_;   // take the board's blue at load
+    std::vector<ui::Control*> familyHeads_;  // member 0 of each grid family grown at load
 
     int level_ = 1;
-    reflect::GridTables tables_;
-    reflect::Question question_;
+    Question question_;
 };
+
+}  // namespace reflect

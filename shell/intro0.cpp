@@ -6,6 +6,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "shell/menu_tabs.h"
+#include "shell/titlefrm.h"
 #include "app/toolbar.h"
 #include "ui/picture_files.h"
 
@@ -29,7 +30,7 @@ const ui::ControlDesign introControls[] = {
     {.kind = ControlKind::Label, .name = "Label3", .caption = "version 1.0.000", .left = 7920,
      .top = 1080, .width = 3600, .height = 375, .font = {"Tahoma", 9.75, true},
      .foreColour = yellow, .opaque = false, .alignment = Alignment::Right},
-    firstTabDesign(),
+    shell::firstTabDesign(),
     {.kind = ControlKind::Image, .name = "Image2", .left = 180, .top = 5700, .width = 1500,
      .height = 2085},
     {.kind = ControlKind::Label, .name = "Label5", .caption = "www.velmora.example",
@@ -45,15 +46,17 @@ const ui::ControlDesign introControls[] = {
 
 }  // namespace
 
+namespace shell {
+
 intro0::intro0(Registry& registry)
-    : ui::Screen(registry.platform(), "intro0", design, introControls), registry_(registry) {
-    control("Label2", 0).onClick = [this](int i) { Label2_Click(i); };
-    control("Label2", 0).onMouseMove = [this](int i, const ui::MouseEvent&) {
-        Label2_MouseMove(i);
-    };
-    control("Label1").onMouseMove = [this](int, const ui::MouseEvent&) { Label1_MouseMove(); };
+    : ui::Screen(registry.platform(), "intro0", design, introControls), registry_(registry),
+      title_(control("Label1")), exitButton_(control("Command1")), logo_(control("Image2")),
+      tabs_(*this) {
+    tabs_.tab(0).onClick = [this](int i) { Label2_Click(i); };
+    tabs_.tab(0).onMouseMove = [this](int i, const ui::MouseEvent&) { Label2_MouseMove(i); };
+    title_.onMouseMove = [this](int, const ui::MouseEvent&) { Label1_MouseMove(); };
     control("Label5").onClick = [this](int) { Label5_Click(); };
-    control("Command1").onClick = [this](int) { Command1_Click(); };
+    exitButton_.onClick = [this](int) { Command1_Click(); };
     onMouseMove = [this](const ui::MouseEvent&) { Form_MouseMove(); };
 }
 
@@ -64,9 +67,9 @@ void intro0::Form_Load() {
     if (auto background = ui::loadPicture(platform(), "Images\\pellam0.jpg"))
         setPicture(*background);
     if (auto logo = ui::loadPicture(platform(), "Images\\logo2.jpg"))
-        control("Image2").setPicture(*logo);
-    placeExitButton(control("Command1"));
-    buildTabs(*this);
+        logo_.setPicture(*logo);
+    placeExitButton(exitButton_);
+    tabs_.build();
 }
 
 void intro0::Label2_Click(int index) {
@@ -76,7 +79,7 @@ void intro0::Label2_Click(int index) {
 }
 
 void intro0::Command1_Click() {
-    registry_.screen("Titlefrm").control("Command1").setCaption("Cancel");
+    registry_.screenAs<Titlefrm>("Titlefrm").offerCancel();
     registry_.show("Titlefrm");
     registry_.unload("intro0");
 }
@@ -85,10 +88,12 @@ void intro0::Command1_Click() {
 void intro0::Label5_Click() { platform().openUrl(std::string(makerWebAddress)); }
 
 void intro0::Form_MouseMove() {
-    control("Label1").setOpaque(false);
-    clearTabHighlights(*this);
+    title_.setOpaque(false);
+    tabs_.clearHighlights();
 }
 
-void intro0::Label1_MouseMove() { control("Label1").setOpaque(true); }
+void intro0::Label1_MouseMove() { title_.setOpaque(true); }
 
-void intro0::Label2_MouseMove(int index) { control("Label2", index).setOpaque(true); }
+void intro0::Label2_MouseMove(int index) { tabs_.tab(index).setOpaque(true); }
+
+}  // namespace shell

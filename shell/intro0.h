@@ -1,9 +1,12 @@
 #pragma once
 #include <string_view>
 
+#include "shell/menu_tabs.h"
 #include "ui/screen.h"
 
 class Registry;
+
+namespace shell {
 
 // The maker's site, opened by the link label.
 inline constexpr std::string_view makerWebAddress = "https://www.velmora.example/";
@@ -23,4 +26,10 @@ public:
 
 private:
     Registry& registry_;
+    ui::Control& title_;       // Label1
+    ui::Control& exitButton_;  // Command1
+    ui::Control& logo_;        // Image2
+    MenuTabs tabs_;            // Label2
 };
+
+}  // namespace shell

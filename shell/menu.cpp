@@ -68,7 +68,7 @@ std::vector<ui::ControlDesign> menuControls(int number) {
          .top = 2400, .width = topics.width, .height = 495, .font = {"Tahoma", 15.75, true},
          .foreColour = yellow, .backColour = black, .border = true,
          .alignment = Alignment::Centre},
-        firstTabDesign(),
+        shell::firstTabDesign(),
         {.kind = ControlKind::Button, .name = "Command1", .left = 60, .top = 7950, .width = 1785,
          .height = 495},
     };
@@ -83,18 +83,20 @@ std::vector<ui::ControlDesign> menuControls(int number) {
 
 }  // namespace
 
+namespace shell {
+
 std::string menuName(int number) { return "menu" + std::to_string(number); }
 
 TopicMenu::TopicMenu(Registry& registry, int number)
     : ui::Screen(registry.platform(), menuName(number), design, menuControls(number)),
-      registry_(registry), number_(number) {
-    control("Label2", 0).onClick = [this](int i) { Label2_Click(i); };
-    control("Label2", 0).onMouseMove = [this](int i, const ui::MouseEvent&) {
-        Label2_MouseMove(i);
-    };
-    control("Label3", 0).onClick = [this](int i) { Label3_Click(i); };
-    control("Label1").onMouseMove = [this](int, const ui::MouseEvent&) { Label1_MouseMove(); };
-    control("Command1").onClick = [this](int) { Command1_Click(); };
+      registry_(registry), number_(number), title_(control("Label1")),
+      exitButton_(control("Command1")), topics_(members("Label3", 1)), prize_(find("Label4")),
+      tabs_(*this) {
+    tabs_.tab(0).onClick = [this](int i) { Label2_Click(i); };
+    tabs_.tab(0).onMouseMove = [this](int i, const ui::MouseEvent&) { Label2_MouseMove(i); };
+    topics_[0]->onClick = [this](int i) { Label3_Click(i); };
+    title_.onMouseMove = [this](int, const ui::MouseEvent&) { Label1_MouseMove(); };
+    exitButton_.onClick = [this](int) { Command1_Click(); };
     onMouseMove = [this](const ui::MouseEvent&) { Form_MouseMove(); };
 }
 
@@ -104,33 +106,33 @@ void TopicMenu::Form_Load() {
     setBackColour(boardBlue);
     // Read from the introduction itself, which loads it hidden when it is not loaded.
     setPicture(registry_.screen("intro0").picture());
-    placeExitButton(control("Command1"));
+    placeExitButton(exitButton_);
 
-    ui::Control& title = control("Label1");
-    title.setLeft((nominalWidth - title.width()) / 2);
-    ui::Control& first = control("Label3", 0);
+    title_.setLeft((nominalWidth - title_.width()) / 2);
+    ui::Control& first = *topics_[0];
     first.setLeft((nominalWidth - first.width()) / 2);
 
-    buildTabs(*this);
+    tabs_.build();
     const int count = topics.spareTopic ? topicCount : topicCount - 1;
     for (int i = 1; i < count; ++i) {
-        ui::Control& topic = createMember("Label3", i);
+        ui::Control& topic = createMember(first.name(), i);
         topic.setLeft(first.left());
         topic.setTop(first.top() + topicStep * i);
         topic.setCaption(i < topicCount - 1 ? topics.captions[static_cast<std::size_t>(i)] : "");
+        topics_.push_back(&topic);
     }
     for (int i = 0; i < count; ++i) {
-        ui::Control& topic = control("Label3", i);
+        ui::Control& topic = *topics_[static_cast<std::size_t>(i)];
         const bool real = i < topicCount - 1;
         topic.setVisible(real);
         topic.setEnabled(real && activityAt(name(), i) != nullptr);
     }
 
-    if (ui::Control* prize = find("Label4")) {
-        const ui::Control& links = control("Label2", linksTab);
-        prize->setTop(links.top() + 990);
-        prize->setLeft(links.left() - (prize->width() - links.width()));
-        prize->setCaption("Win $1,000,000");
+    if (prize_) {
+        const ui::Control& links = tabs_.tab(linksTab);
+        prize_->setTop(links.top() + 990);
+        prize_->setLeft(links.left() - (prize_->width() - links.width()));
+        prize_->setCaption("Win $1,000,000");
     }
 }
 
@@ -163,11 +165,13 @@ void TopicMenu::Command1_Click() {
 }
 
 void TopicMenu::Form_MouseMove() {
-    control("Label1").setOpaque(false);
-    clearTabHighlights(*this);
-    if (ui::Control* prize = find("Label4")) prize->setOpaque(false);
+    title_.setOpaque(false);
+    tabs_.clearHighlights();
+    if (prize_) prize_->setOpaque(false);
 }
 
-void TopicMenu::Label1_MouseMove() { control("Label1").setOpaque(true); }
+void TopicMenu::Label1_MouseMove() { title_.setOpaque(true); }
 
-void TopicMenu::Label2_MouseMove(int index) { control("Label2", index).setOpaque(true); }
+void TopicMenu::Label2_MouseMove(int index) { tabs_.tab(index).setOpaque(true); }
+
+}  // namespace shell

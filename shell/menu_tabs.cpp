@@ -5,6 +5,8 @@
 #include "app/colours.h"
 #include "ui/screen.h"
 
+namespace shell {
+
 namespace {
 
 constexpr int tabStep = 750;
@@ -24,18 +26,26 @@ ui::ControlDesign firstTabDesign() {
             .visible = false};
 }
 
-void buildTabs(ui::Screen& screen) {
-    const ui::Control& first = screen.control("Label2", 0);
+MenuTabs::MenuTabs(ui::Screen& screen)
+    : screen_(screen), tabs_(screen.members("Label2", 1)) {}
+
+void MenuTabs::build() {
+    const ui::Control& first = tab(0);
     for (int i = 1; i < tabCount; ++i) {
-        ui::Control& tab = screen.createMember("Label2", i);
-        tab.setLeft(first.left());
-        tab.setTop(first.top() + (i == linksTab ? linksTabOffset : tabStep * i));
-        tab.setCaption(tabCaptions[static_cast<std::size_t>(i)]);
+        ui::Control& made = screen_.createMember(first.name(), i);
+        made.setLeft(first.left());
+        made.setTop(first.top() + (i == linksTab ? linksTabOffset : tabStep * i));
+        made.setCaption(tabCaptions[static_cast<std::size_t>(i)]);
+        tabs_.push_back(&made);
     }
-    for (int i = 0; i < tabCount; ++i) screen.control("Label2", i).setVisible(true);
-    screen.control("Label2", linksTab).setEnabled(false);
+    for (ui::Control* t : tabs_) t->setVisible(true);
+    tab(linksTab).setEnabled(false);
 }
 
-void clearTabHighlights(ui::Screen& screen) {
-    for (int i = 0; i < tabCount; ++i) screen.control("Label2", i).setOpaque(false);
+void MenuTabs::clearHighlights() {
+    for (ui::Control* t : tabs_) t->setOpaque(false);
 }
+
+ui::Control& MenuTabs::tab(int index) const { return *tabs_.at(static_cast<std::size_t>(index)); }
+
+}  // namespace shell

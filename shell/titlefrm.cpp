@@ -52,6 +52,8 @@ const ui::TimerDesign titleTimers[] = {{.name = "Timer1", .intervalMs = 75, .ena
 
 }  // namespace
 
+namespace shell {
+
 std::string openingFrameFile(int frame) {
     std::array<char, 32> name{};
     std::snprintf(name.data(), name.size(), "opening\\start%03d.jpg", frame);
@@ -59,8 +61,10 @@ std::string openingFrameFile(int frame) {
 }
 
 Titlefrm::Titlefrm(Registry& registry)
-    : ui::Screen(registry.platform(), "Titlefrm", design, titleControls, titleTimers), registry_(registry) {
-    control("Command1").onClick = [this](int) { Command1_Click(); };
+    : ui::Screen(registry.platform(), "Titlefrm", design, titleControls, titleTimers),
+      registry_(registry), frame_(control("Frame1")), picture_(control("Picture1")),
+      ok_(control("Command1")) {
+    ok_.onClick = [this](int) { Command1_Click(); };
     control("Command2").onClick = [this](int) { Command2_Click(); };
 }
 
@@ -68,16 +72,15 @@ void Titlefrm::Form_Load() {
     const ui::Size display = platform().displaySize();
     setTop(display.height / 2 - height() / 2);
     setLeft(display.width / 2 - width() / 2);
-    ui::Control& picture = control("Picture1");
     if (auto opening = ui::loadPicture(platform(), openingFrameFile(0))) {
-        picture.setPicture(*opening);
+        picture_.setPicture(*opening);
         return;
     }
     // Without its picture the screen stands as a standard screen with the frame in front.
     setupform(*this);
-    bringToFront(control("Frame1"));
+    bringToFront(frame_);
     if (auto opening = ui::loadPicture(platform(), openingFrameFile(0)))
-        picture.setPicture(*opening);
+        picture_.setPicture(*opening);
 }
 
 void Titlefrm::Command1_Click() {
@@ -86,3 +89,7 @@ void Titlefrm::Command1_Click() {
 }
 
 void Titlefrm::Command2_Click() { registry_.end(); }
+
+void Titlefrm::offerCancel() { ok_.setCaption("Cancel"); }
+
+}  // namespace shell

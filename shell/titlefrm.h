@@ -5,6 +5,8 @@
 
 class Registry;
 
+namespace shell {
+
 // "opening\start" and the frame number written with three digits.
 std::string openingFrameFile(int frame);
 
@@ -15,7 +17,14 @@ public:
     void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
+    // Back from the introduction, OK reads "Cancel".
+    void offerCancel();
 
 private:
     Registry& registry_;
+    ui::Control& frame_;    // Frame1
+    ui::Control& picture_;  // Picture1
+    ui::Control& ok_;       // Command1
 };
+
+}  // namespace shell

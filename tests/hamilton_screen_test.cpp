@@ -23,7 +23,9 @@ constexpr ui::Colour chosenYellow = basicColour(14);
 
 class HamiltonScreen : public AppTest {
 protected:
-    hamilton& screen() { return registry.screenAs<hamilton>("hamilton"); }
+    hamiltonian::hamilton& screen() {
+        return registry.screenAs<hamiltonian::hamilton>("hamilton");
+    }
     ui::Control& line(int i) { return screen().control("Line1", i); }
     std::string verdict() { return screen().control("Label4").caption(); }
     bool verdictShown() { return screen().control("Label4").visible(); }

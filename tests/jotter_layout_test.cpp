@@ -76,7 +76,7 @@ TEST_P(JotterExit, UnloadsAndReopensFresh) {
     EXPECT_FALSE(registry.isLoaded("jotter"));
     EXPECT_FALSE(platform.hasWindow("jotter"));
     registry.show("jotter");
-    auto& pad = registry.screenAs<jotter>("jotter");
+    auto& pad = registry.screenAs<jotting::jotter>("jotter");
     EXPECT_EQ(pad.surface().penColour(), yellow);
     EXPECT_TRUE(pad.control("Frame_landscape").visible());
     EXPECT_EQ(pad.clientWidth(), 9915);

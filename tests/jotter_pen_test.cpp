@@ -27,7 +27,7 @@ class JotterPen : public AppTest, public ::testing::WithParamInterface<PenCase> 
 
 TEST_P(JotterPen, StateAfterSteps) {
     const PenCase& c = GetParam();
-    auto& pad = registry.screenAs<jotter>("jotter");
+    auto& pad = registry.screenAs<jotting::jotter>("jotter");
     // Each click lands where the control is: the portrait tools only once flipped to them.
     for (const Step& s : c.steps) click("jotter", s.control, s.index);
     EXPECT_EQ(pad.surface().penColour(), c.pen);

@@ -15,13 +15,6 @@ using kit::PrintTo;
 
 using namespace reflect;
 
-GridTables builtTables() {
-    GridTables t;
-    for (int i = 0; i <= lastColumn; ++i) t.xpos[static_cast<std::size_t>(i)] = 100.0F + 500 * i;
-    for (int i = 0; i <= lastRow; ++i) t.ypos[static_cast<std::size_t>(i)] = 100.0F + 500 * i;
-    return t;
-}
-
 // A random source that hands out chosen numbers, in order.
 struct Scripted {
     std::deque<double> numbers;
@@ -160,7 +153,7 @@ TEST(ReflectionsQuestion, RejectedAttemptDrawsAgainWithTheSameLine) {
     s.give(0, -5, 5);
     s.give(-3, -6, 6);
     s.give(4, -5, 5);
-    const Question q = calculate(2, s.source(), builtTables());
+    const Question q = calculate(2, s.source());
     EXPECT_EQ(q.attempts, 2);
     EXPECT_EQ(q.linekind, 1);
     EXPECT_EQ(q.kx, -3);
@@ -193,7 +186,7 @@ TEST_P(ReflectionsLevelTwo, CaptionAndMirrorLine) {
     s.give(0, -5, 5);
     s.give(c.kx, -6, 6);
     s.give(c.ky, -5, 5);
-    const Question q = calculate(2, s.source(), builtTables());
+    const Question q = calculate(2, s.source());
     EXPECT_EQ(q.attempts, 1);
     EXPECT_EQ(q.caption, c.caption);
     EXPECT_EQ(q.mirrorLine, c.line);
@@ -218,7 +211,7 @@ TEST(ReflectionsQuestion, LevelOneAsksForAnAxisAndLeavesTheLine) {
         s.give(3, 1, 5);  // flag
         s.give(-6, -6, 6);
         s.give(4, -4, 4);
-        const Question q = calculate(1, s.source(), builtTables());
+        const Question q = calculate(1, s.source());
         EXPECT_EQ(q.caption, kind == 1 ? "Show a reflection in the x-axis."
                                        : "Show a reflection in the y-axis.");
         EXPECT_FALSE(q.mirrorLine.has_value());

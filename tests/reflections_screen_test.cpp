@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/colours.h"
+#include "reflections/grid.h"
 #include "reflections/reflections.h"
 #include "support/app_fixture.h"
 #include "support/kit.h"
@@ -20,7 +21,9 @@ constexpr std::array<const char*, 4> discNames = {"Shapeblack", "Shapepink", "Sh
 class ReflectionsScreen : public AppTest {
 protected:
     ReflectionsScreen() { registry.show("reflections"); }
-    reflections& screen() { return registry.screenAs<reflections>("reflections"); }
+    reflect::reflections& screen() {
+        return registry.screenAs<reflect::reflections>("reflections");
+    }
     ui::Control& control(const std::string& name, int index = -1) {
         return screen().control(name, index);
     }
@@ -42,8 +45,8 @@ protected:
     }
     // Cross k onto grid point (x, y), with a few twips of slack as a hand gives it.
     void dragToPoint(int k, int x, int y) {
-        drag(k, static_cast<int>(screen().tables().x(x)) + 40,
-             static_cast<int>(screen().tables().y(y)) - 60);
+        drag(k, static_cast<int>(reflect::gridTables.x(x)) + 40,
+             static_cast<int>(reflect::gridTables.y(y)) - 60);
     }
     void answer(const std::array<int, 4>& corners) {
         for (int k = 0; k < 4; ++k) {
@@ -113,14 +116,14 @@ TEST_F(ReflectionsScreen, NumbersReadAlongTheAxesAndTheTablesMatchTheTicks) {
         EXPECT_EQ(n.left(), 45 + 500 * i);
         EXPECT_EQ(n.top(), 3720);
         EXPECT_TRUE(n.visible());
-        EXPECT_EQ(screen().tables().xpos[static_cast<std::size_t>(i)], control("xcheck", i).x1());
+        EXPECT_EQ(reflect::gridTables.xpos[static_cast<std::size_t>(i)], control("xcheck", i).x1());
     }
     for (int j = 0; j <= 14; ++j) {
         const ui::Control& n = control("Label2", j);
         EXPECT_EQ(n.caption(), std::to_string(7 - j));
         EXPECT_EQ(n.left(), 3765);
         EXPECT_EQ(n.top(), 15 + 500 * j);
-        EXPECT_EQ(screen().tables().ypos[static_cast<std::size_t>(j)], control("ycheck", j).y1());
+        EXPECT_EQ(reflect::gridTables.ypos[static_cast<std::size_t>(j)], control("ycheck", j).y1());
     }
 }
 
@@ -154,8 +157,8 @@ TEST_F(ReflectionsScreen, ObjectOnItsCornersForManyQuestions) {
         const reflect::VertexTable& points = screen().question().shape.shapepoints;
         for (std::size_t k = 0; k < 4; ++k) {
             const ui::Control& d = control(discNames[k]);
-            EXPECT_NEAR(centreX(d), screen().tables().x(points[k].x) + 10, 0.5);
-            EXPECT_NEAR(centreY(d), screen().tables().y(points[k].y) + 20, 0.5);
+            EXPECT_NEAR(centreX(d), reflect::gridTables.x(points[k].x) + 10, 0.5);
+            EXPECT_NEAR(centreY(d), reflect::gridTables.y(points[k].y) + 20, 0.5);
             const ui::Control& l = control("Line" + std::to_string(k + 1));
             const ui::Control& next = control(discNames[(k + 1) % 4]);
             EXPECT_EQ(l.x1(), centreX(d));

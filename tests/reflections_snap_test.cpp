@@ -30,6 +30,22 @@ TEST(ReflectionsSnap, EveryTwipGoesToTheNearestLine) {
     }
 }
 
+// The tables are constants: the axes the design draws at x 4100 and y 3600 pass through (0, 0).
+static_assert(reflect::gridTables.x(0) == 4100 && reflect::gridTables.y(0) == 3600);
+
+TEST(ReflectionsSnap, EveryGridPointOfTheTablesSnapsToItself) {
+    for (int x = reflect::gridMinX; x <= reflect::gridMaxX; ++x) {
+        EXPECT_EQ(reflect::gridTables.x(x), gridLine(x - reflect::gridMinX)) << x;
+        EXPECT_EQ(reflect::snapColumn(static_cast<int>(reflect::gridTables.x(x))),
+                  x - reflect::gridMinX) << x;
+    }
+    for (int y = reflect::gridMinY; y <= reflect::gridMaxY; ++y) {
+        EXPECT_EQ(reflect::gridTables.y(y), gridLine(reflect::gridMaxY - y)) << y;
+        EXPECT_EQ(reflect::snapRow(static_cast<int>(reflect::gridTables.y(y))),
+                  reflect::gridMaxY - y) << y;
+    }
+}
+
 struct SnapCase {
     const char* name;
     int centre;
@@ -61,7 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
 class ReflectionsRelease : public AppTest {
 protected:
     ReflectionsRelease() { registry.show("reflections"); }
-    reflections& screen() { return registry.screenAs<reflections>("reflections"); }
+    reflect::reflections& screen() {
+        return registry.screenAs<reflect::reflections>("reflections");
+    }
     ui::Control& picture() { return screen().control("Picturegraph"); }
     ui::Control& cross() { return screen().control("Labelblack"); }
     // Press on the cross, move to (x, y) in the drawing area, release there.
@@ -118,8 +136,8 @@ TEST_P(ReflectionsHomeRelease, ReleaseAtHomeGoesToTheLastColumn) {
     const int x = c.left() + 50, y = c.top() + 50;
     pointerIn(picture(), ui::PointerAction::Press, ui::RightButton, x, y);
     pointerIn(picture(), ui::PointerAction::Release, ui::RightButton, x, y);
-    EXPECT_EQ(c.left() + 105, screen().tables().x(8));
-    EXPECT_EQ(c.top() + 187, screen().tables().y(GetParam().gridY));
+    EXPECT_EQ(c.left() + 105, reflect::gridTables.x(8));
+    EXPECT_EQ(c.top() + 187, reflect::gridTables.y(GetParam().gridY));
 }
 
 INSTANTIATE_TEST_SUITE_P(Crosses, ReflectionsHomeRelease,

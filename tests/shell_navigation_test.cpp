@@ -198,11 +198,11 @@ TEST_F(Shell, PressOnTheLinksTabIsNoClick) {
 TEST(ShellWithoutActivities, TopicOfMissingScreenDoesNothing) {
     FakePlatform platform;
     Registry registry{platform};
-    registry.add("intro0", [](Registry& r) { return std::make_unique<intro0>(r); });
-    registry.add("menu1", [](Registry& r) { return std::make_unique<TopicMenu>(r, 1); });
+    registry.add("intro0", [](Registry& r) { return std::make_unique<shell::intro0>(r); });
+    registry.add("menu1", [](Registry& r) { return std::make_unique<shell::TopicMenu>(r, 1); });
     registry.deliver([&] { registry.show("menu1"); });
-    EXPECT_NO_THROW(registry.screenAs<TopicMenu>("menu1").Label3_Click(4));
-    EXPECT_NO_THROW(registry.screenAs<TopicMenu>("menu1").Label3_Click(0));
+    EXPECT_NO_THROW(registry.screenAs<shell::TopicMenu>("menu1").Label3_Click(4));
+    EXPECT_NO_THROW(registry.screenAs<shell::TopicMenu>("menu1").Label3_Click(0));
     EXPECT_TRUE(registry.screen("menu1").shown());
     EXPECT_FALSE(registry.isLoaded("surds"));
 }

@@ -70,10 +70,10 @@ TEST_F(TitleScreen, CloseRequestEndsTheProgramAsExitDoes) {
 }
 
 TEST(OpeningFrames, NamesHaveThreeDigits) {
-    EXPECT_EQ(openingFrameFile(0), "opening\\start000.jpg");
-    EXPECT_EQ(openingFrameFile(7), "opening\\start007.jpg");
-    EXPECT_EQ(openingFrameFile(42), "opening\\start042.jpg");
-    EXPECT_EQ(openingFrameFile(179), "opening\\start179.jpg");
+    EXPECT_EQ(shell::openingFrameFile(0), "opening\\start000.jpg");
+    EXPECT_EQ(shell::openingFrameFile(7), "opening\\start007.jpg");
+    EXPECT_EQ(shell::openingFrameFile(42), "opening\\start042.jpg");
+    EXPECT_EQ(shell::openingFrameFile(179), "opening\\start179.jpg");
 }
 
 // Nothing ever starts Timer1: the first opening frame stays, and no tick comes.

@@ -18,7 +18,9 @@ protected:
         registry.deliver([&] { registry.show("hamilton"); });
         QCoreApplication::processEvents();
     }
-    hamilton& screen() { return registry.screenAs<hamilton>("hamilton"); }
+    hamiltonian::hamilton& screen() {
+        return registry.screenAs<hamiltonian::hamilton>("hamilton");
+    }
     QPoint centreOf(int line) {
         const ui::Control& l = screen().control("Line1", line);
         return {static_cast<int>((l.x1() + l.x2()) / 2 / ui::twipsPerPixel),

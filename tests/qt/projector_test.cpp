@@ -26,7 +26,9 @@ protected:
         QTest::keyClick(&window(screen), k);
         QCoreApplication::processEvents();
     }
-    hamilton& screen() { return registry.screenAs<hamilton>("hamilton"); }
+    hamiltonian::hamilton& screen() {
+        return registry.screenAs<hamiltonian::hamilton>("hamilton");
+    }
     // Where a twip of the design lands in the window now.
     QPoint onWindow(double xTwips, double yTwips) {
         const ui::View& v = window("hamilton").view();

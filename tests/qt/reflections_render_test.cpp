@@ -7,6 +7,7 @@
 
 #include "qt/convert.h"
 
+#include "reflections/grid.h"
 #include "reflections/reflections.h"
 #include "support/qt_fixture.h"
 
@@ -25,7 +26,9 @@ protected:
         registry.deliver([&] { registry.show("reflections"); });
         QCoreApplication::processEvents();
     }
-    reflections& screen() { return registry.screenAs<reflections>("reflections"); }
+    reflect::reflections& screen() {
+        return registry.screenAs<reflect::reflections>("reflections");
+    }
     QWidget& picture() { return *window("reflections").widgetFor(screen().control("Picturegraph")); }
     QWindow& handle() { return *window("reflections").windowHandle(); }
     // A point of the drawing area, in twips, as a pixel of the window.
@@ -122,10 +125,10 @@ TEST_F(ReflectionsRender, CrossDraggedOffTheWindowAndBackSnaps) {
     EXPECT_LT(red.left(), 0);
     QTest::mouseMove(&handle(), inWindow(5160, 2040));
     QTest::mouseRelease(&handle(), Qt::LeftButton, {}, inWindow(5160, 2040));
-    EXPECT_EQ(red.left() + red.width() / 2, screen().tables().x(2));
-    EXPECT_EQ(red.top() + red.height() / 2, screen().tables().y(3));
-    EXPECT_EQ(screen().control("Line7").x2(), screen().tables().x(2));
-    EXPECT_EQ(screen().control("Line8").y1(), screen().tables().y(3));
+    EXPECT_EQ(red.left() + red.width() / 2, reflect::gridTables.x(2));
+    EXPECT_EQ(red.top() + red.height() / 2, reflect::gridTables.y(3));
+    EXPECT_EQ(screen().control("Line7").x2(), reflect::gridTables.x(2));
+    EXPECT_EQ(screen().control("Line8").y1(), reflect::gridTables.y(3));
     EXPECT_GT(countIn(painted(), red, isCrossRed), 10);
 }
 

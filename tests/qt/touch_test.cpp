@@ -28,7 +28,7 @@ protected:
 TEST_F(Touch, TapTogglesAHamiltonianEdge) {
     registry.deliver([&] { registry.show("hamilton"); });
     QCoreApplication::processEvents();
-    auto& screen = registry.screenAs<hamilton>("hamilton");
+    auto& screen = registry.screenAs<hamiltonian::hamilton>("hamilton");
     const ui::Control& line = screen.control("Line1", 0);
     const QPoint centre = atTwips(static_cast<int>((line.x1() + line.x2()) / 2),
                                   static_cast<int>((line.y1() + line.y2()) / 2));
