@@ -55,6 +55,7 @@ void ActivityScreen::showVerdict(const char* text) {
     verdict_->setCaption(text);
     verdict_->setVisible(true);
     verdictTimer_->restart();
+    announce(text);
 }
 
 void ActivityScreen::hideVerdict() {

@@ -1,6 +1,7 @@
 #include "hamilton/hamilton.h"
 
 #include <cstddef>
+#include <string>
 #include <utility>
 
 #include "app/colours.h"
@@ -97,6 +98,8 @@ hamilton::hamilton(Registry& registry)
     timer("Timer2").onTimer = [this] { Timer2_Timer(); };
     useVerdict(control("Label4"), timer("Timer2"));
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
+    // From the keyboard each edge is a button of its own; the pointer clicks near its centre.
+    line(0).onClick = [this](int i) { toggleLine(i); };
 }
 
 void hamilton::Form_Load() {
@@ -143,28 +146,43 @@ void hamilton::calculate() {
     }
     // The lines hold their ends exactly as set, so the centres of the drawn lines are the targets.
     edgeCentres_ = edgeCentres(graph_.lines);
+    for (int i = 0; i < edgeCount_; ++i) nameLine(i);
+    announce("Find a Hamiltonian circuit on the " + std::string(solidName_) + ", " +
+             std::to_string(graph_.vertices.size()) + " vertices and " +
+             std::to_string(edgeCount_) + " edges");
+}
+
+void hamilton::nameLine(int i) {
+    const Line& edge = graph_.lines[static_cast<std::size_t>(i)];
+    line(i).setAccessibleName("edge " + std::to_string(edge.from + 1) + " to " +
+                              std::to_string(edge.to + 1) +
+                              (edgeSelected_[static_cast<std::size_t>(i)] ? ", chosen" : ", not chosen"));
+}
+
+void hamilton::toggleLine(int i) {
+    if (edgeSelected_[static_cast<std::size_t>(i)] == 0)
+        selectLine(i);
+    else
+        unselectLine(i);
 }
 
 void hamilton::selectLine(int i) {
     edgeSelected_[static_cast<std::size_t>(i)] = 1;
     line(i).setForeColour(selected);
     bringToFront(line(i));
+    nameLine(i);
 }
 
 void hamilton::unselectLine(int i) {
     edgeSelected_[static_cast<std::size_t>(i)] = 0;
     line(i).setForeColour(unselected);
     sendToBack(line(i));
+    nameLine(i);
 }
 
 void hamilton::Form_MouseDown(int, int, int x, int y) {
     const double tolerance = hitTolerance(solidName_);
-    for (int i : linesUnderPoint(edgeCentres_, tolerance, x, y)) {
-        if (edgeSelected_[static_cast<std::size_t>(i)] == 0)
-            selectLine(i);
-        else
-            unselectLine(i);
-    }
+    for (int i : linesUnderPoint(edgeCentres_, tolerance, x, y)) toggleLine(i);
 }
 
 // Two lines at every vertex is not enough: the selection must be one cycle through them all.
@@ -189,6 +207,7 @@ void hamilton::cmdsoln_Click() {
             line(i).setForeColour(selected);
             bringToFront(line(i));
         }
+        nameLine(i);
     }
 }
 

@@ -37,6 +37,9 @@ private:
     void chooseSolid(int solidIndex);
     ui::Control& line(int i) const { return *lines_.at(static_cast<std::size_t>(i)); }
     void selectLine(int i);
+    void toggleLine(int i);
+    // "edge 3 to 5, chosen": what a screen reader says of edge i.
+    void nameLine(int i);
     void unselectLine(int i);
 
     int solidIndex_ = 0;

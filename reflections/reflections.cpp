@@ -1,5 +1,6 @@
 #include "reflections/reflections.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -199,6 +200,9 @@ reflections::reflections(Registry& registry)
             cross_MouseMove(k, e.button, e.x, e.y);
         };
         cross.onMouseUp = [this, k](int, const ui::MouseEvent&) { cross_MouseUp(k); };
+        // From the keyboard a cross takes the focus and steps along the grid.
+        cross.setRole(ui::Role::Button);
+        cross.onKey = [this, k](ui::Key key) { return stepCross(k, key); };
     }
 }
 
@@ -271,6 +275,7 @@ void reflections::calculate() {
     question_ = reflect::calculate(level_, rnd);
     placeshape(question_.shape.shapepoints);
     questionText_.setCaption(question_.caption);
+    announce(question_.caption);
     if (const auto& m = question_.mirrorLine) mirrorLine_.setEnds(m->x1, m->y1, m->x2, m->y2);
 }
 
@@ -296,8 +301,23 @@ void reflections::resetcrosses() {
 }
 
 void reflections::joincrosses() {
-    for (std::size_t k = 0; k < corners.size(); ++k)
+    for (std::size_t k = 0; k < corners.size(); ++k) {
         join(*crossEdges_[k], *crosses_[k], *crosses_[(k + 1) % corners.size()]);
+        nameCross(k);
+    }
+}
+
+// "cross 2 at 3, -1" once on a grid point; where it waits beside the grid, just "cross 2".
+void reflections::nameCross(std::size_t k) {
+    ui::Control& c = *crosses_[k];
+    const int cx = c.left() + c.width() / 2, cy = c.top() + c.height() / 2;
+    const int column = snapColumn(cx), row = snapRow(cy);
+    const bool onPoint = static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) == cx &&
+                         static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) == cy;
+    std::string name = "cross " + std::to_string(k + 1);
+    if (onPoint)
+        name += " at " + std::to_string(gridMinX + column) + ", " + std::to_string(gridMaxY - row);
+    c.setAccessibleName(name);
 }
 
 void reflections::cross_MouseMove(int k, int button, int x, int y) {
@@ -314,10 +334,21 @@ void reflections::cross_MouseMove(int k, int button, int x, int y) {
 }
 
 // To the nearest grid point, also from a drop below the last row or off the drawing area.
-void reflections::cross_MouseUp(int k) {
+void reflections::cross_MouseUp(int k) { stepCross(k, 0, 0); }
+
+bool reflections::stepCross(int k, ui::Key key) {
+    if (key == ui::Key::Left) return stepCross(k, -1, 0), true;
+    if (key == ui::Key::Right) return stepCross(k, 1, 0), true;
+    if (key == ui::Key::Up) return stepCross(k, 0, -1), true;
+    if (key == ui::Key::Down) return stepCross(k, 0, 1), true;
+    return false;
+}
+
+// Snaps as a drop does, then moves on by whole grid steps, staying on the grid.
+void reflections::stepCross(int k, int columns, int rows) {
     ui::Control& c = *crosses_[static_cast<std::size_t>(k)];
-    const int column = snapColumn(c.left() + c.width() / 2);
-    const int row = snapRow(c.top() + c.height() / 2);
+    const int column = std::clamp(snapColumn(c.left() + c.width() / 2) + columns, 0, lastColumn);
+    const int row = std::clamp(snapRow(c.top() + c.height() / 2) + rows, 0, lastRow);
     c.setLeft(static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) - c.width() / 2);
     c.setTop(static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) - c.height() / 2);
     joincrosses();

@@ -32,6 +32,9 @@ public:
 
 private:
     void buildGrid();
+    bool stepCross(int corner, ui::Key key);
+    void stepCross(int corner, int columns, int rows);
+    void nameCross(std::size_t corner);
     void placeshape(const VertexTable& shapepoints);
 
     ui::Control& check1_;
