@@ -33,6 +33,7 @@ struct Kind3 {
     int questionCase = 1;
     int a = 1;
     int b = 2;
+    char sign() const { return questionCase == 1 ? '+' : '-'; }
     int d() const { return a * a - b; }
 };
 // b is never a square, nor even unless it is 2.

@@ -1,6 +1,5 @@
 #include "surds/surds.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -265,6 +264,24 @@ constexpr const char* boxes[] = {"Frame2", "Frame3", "Frame4",  "Frame5",  "Fram
                                  "Frame8", "Frame9", "Frame10", "Frame11", "Frame12"};
 // Bars of which a question or answer shows one, by its radicand's digits.
 constexpr int alternativeBars[] = {6, 3, 0, 7, 8, 42, 15, 48, 19, 47};
+constexpr int kind1QuestionBars[] = {7, 8, 0, 42};
+constexpr int kind1AnswerBars[] = {6, 3};
+
+// Kind 2's answer boxes: a coefficient of 1 is left out, and so is a denominator of 1.
+struct AnswerBox {
+    const char* frame;
+    int bars[2];  // by the radicand's digits
+};
+AnswerBox kind2Box(const surd::Kind2Answer& answer) {
+    if (answer.coefficient != 1) return {"Frame5", {15, 48}};
+    if (answer.denominator != 1) return {"Frame6", {19, 47}};
+    return {"Frame7", {26, 26}};
+}
+
+template <std::size_t N>
+int bar(const int (&bars)[N], int radicand) {
+    return bars[surd::digits(radicand) - 1];
+}
 
 }  // namespace
 
@@ -340,7 +357,7 @@ void surds::pose(const surd::Kind1& q) {
     setText("Label1", q.radicand());
     setText("Label3", q.n);
     setText("Label2", q.p());
-    line(surd::kind1QuestionBar(q.radicand())).setVisible(true);
+    line(bar(kind1QuestionBars, q.radicand())).setVisible(true);
 }
 
 void surds::pose(const surd::Kind2& q) {
@@ -351,13 +368,14 @@ void surds::pose(const surd::Kind2& q) {
     setText("Label5", q.a);
     setText("Label4", q.p());
     const surd::Kind2Answer answer = surd::kind2Answer(q);
-    if (answer.box != "Frame5") return;
-    control("Frame5").setHeight(answer.height);
-    line(16).setVisible(answer.fraction);
-    control("Label8").setVisible(answer.fraction);
+    if (answer.coefficient == 1) return;
+    const bool fraction = answer.denominator != 1;
+    control("Frame5").setHeight(fraction ? 2370 : 1470);
+    line(16).setVisible(fraction);
+    control("Label8").setVisible(fraction);
     setText("Label6", answer.coefficient);
-    setText("Label7", q.p());
-    setText("Label8", q.p());
+    setText("Label7", answer.radicand);
+    setText("Label8", answer.denominator);
 }
 
 void surds::pose(const surd::Kind3& q) {
@@ -367,13 +385,13 @@ void surds::pose(const surd::Kind3& q) {
     firstValue = q.a;
     setText("Label13", q.b);
     setText("Label14", q.a);
-    control("Label15").setCaption(q.questionCase == 1 ? "+" : "-");
-    secondValue = q.d();
+    control("Label15").setCaption(std::string(1, q.sign()));
+    secondValue = q.b;
     const surd::Kind3Answer answer = surd::kind3Answer(q);
-    control("Label18").setCaption(answer.rational);
-    control("Label20").setCaption(answer.sign);
+    setText("Label18", answer.rational);
+    control("Label20").setCaption(std::string(1, answer.sign));
     setText("Label17", answer.denominator);
-    setText("Label16", q.b);
+    setText("Label16", answer.radicand);
 }
 
 void surds::pose(const surd::Kind4& q) {
@@ -389,7 +407,8 @@ void surds::pose(const surd::Kind4& q) {
     setText("Label26", q.e);
     setText("Label27", q.b);
     const surd::Kind4Answer answer = surd::kind4Answer(q);
-    control("Label28").setCaption(answer.text);
+    control("Label28").setCaption(surd::numberText(answer.rational) + " " + answer.sign + " " +
+                                  surd::numberText(answer.coefficient));
     setText("Label29", answer.radicand);
 }
 
@@ -412,22 +431,24 @@ void surds::cmdsoln_Click() {
         case 1: {
             const surd::Kind1 q{questionCase, firstValue};
             control("Frame2").setVisible(true);
-            line(surd::kind1AnswerBar(q.p())).setVisible(true);
+            line(bar(kind1AnswerBars, q.p())).setVisible(true);
             break;
         }
         case 2: {
             const surd::Kind2 q{questionCase, firstValue};
             for (const char* label : {"Label10", "Label11", "Label9"}) setText(label, q.p());
             const surd::Kind2Answer answer = surd::kind2Answer(q);
-            control(answer.box).setVisible(true);
-            line(answer.bar).setVisible(true);
+            const AnswerBox box = kind2Box(answer);
+            control(box.frame).setVisible(true);
+            line(bar(box.bars, answer.radicand)).setVisible(true);
             break;
         }
         case 3: {
-            const int denominator = std::abs(secondValue);
-            const bool fraction = denominator != 1;
-            control("Frame9").setHeight(surd::kind3Height(denominator));
-            control("Label17").setCaption(fraction ? surd::numberText(denominator) : "");
+            const surd::Kind3Answer answer =
+                surd::kind3Answer(surd::Kind3{questionCase, firstValue, secondValue});
+            const bool fraction = answer.denominator != 1;
+            control("Frame9").setHeight(fraction ? 2670 : 1470);
+            control("Label17").setCaption(fraction ? surd::numberText(answer.denominator) : "");
             line(35).setVisible(fraction);
             control("Frame9").setVisible(true);
             break;
