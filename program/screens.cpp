@@ -27,6 +27,6 @@ void registerScreens(Registry& registry) {
         registry.add(menuName(n), [n](Registry& r) { return std::make_unique<TopicMenu>(r, n); });
     registry.add("hamilton", make<hamilton>());
     registry.add("jotter", make<jotter>());
-    registry.add("surds", make<surds>());
+    registry.add("surds", make<surd::surds>());
     registry.add("reflections", make<reflections>());
 }
