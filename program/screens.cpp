@@ -28,6 +28,6 @@ void registerScreens(Registry& registry) {
                      [n](Registry& r) { return std::make_unique<shell::TopicMenu>(r, n); });
     registry.add("hamilton", make<hamiltonian::hamilton>());
     registry.add("jotter", make<jotting::jotter>());
-    registry.add("surds", make<surds>());
+    registry.add("surds", make<surd::surds>());
     registry.add("reflections", make<reflect::reflections>());
 }

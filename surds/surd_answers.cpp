@@ -4,7 +4,7 @@ namespace surd {
 
 namespace {
 
-bool twoDigits(int v) { return v >= 10; }
+int signValue(char sign) { return sign == '+' ? 1 : -1; }
 
 // The root of b as c times the root of r, r free of square factors.
 struct Root {
@@ -28,53 +28,35 @@ Root simplified(int b) {
 
 std::string numberText(int v) { return std::to_string(v); }
 
-int kind1QuestionBar(int radicand) {
-    if (radicand < 10) return 7;
-    if (radicand < 100) return 8;
-    if (radicand < 1000) return 0;
-    return 42;
+int digits(int v) {
+    int count = 1;
+    for (; v >= 10; v /= 10) ++count;
+    return count;
 }
 
-int kind1AnswerBar(int p) { return twoDigits(p) ? 3 : 6; }
-
+// a over root p is a root p over p, and p is prime, so only p dividing a cancels.
 Kind2Answer kind2Answer(const Kind2& q) {
     const int p = q.p();
-    if (q.a == 1) return {.box = "Frame6", .bar = twoDigits(p) ? 47 : 19};
-    if (q.a == p) return {.box = "Frame7", .bar = 26};
-    Kind2Answer answer{.box = "Frame5", .bar = twoDigits(p) ? 48 : 15};
-    if (q.a % p == 0) {
-        answer.coefficient = q.a / p;
-        answer.height = 1470;
-    } else {
-        answer.coefficient = q.a;
-        answer.fraction = true;
-        answer.height = 2370;
-    }
-    return answer;
+    if (q.a % p == 0) return {q.a / p, p, 1};
+    return {q.a, p, p};
 }
 
+// Times (a - s root b) over itself: the denominator a squared - b takes the sign outside.
 Kind3Answer kind3Answer(const Kind3& q) {
     const int d = q.d();
-    const bool plus = q.questionCase == 1;
-    if (d > 0) return {numberText(q.a), plus ? "-" : "+", d};
-    return {numberText(-q.a), plus ? "+" : "-", -d};
+    const char opposite = q.sign() == '+' ? '-' : '+';
+    if (d > 0) return {q.a, opposite, q.b, d};
+    return {-q.a, q.sign(), q.b, -d};
 }
 
-int kind3Height(int denominator) { return denominator == 1 ? 1470 : 2670; }
-
+// (a + s1 root b)(e + s2 root b) = a e + s1 s2 b + (s2 a + s1 e) root b.
 Kind4Answer kind4Answer(const Kind4& q) {
-    int rational = 0;
-    int surd = 0;  // the coefficient of the root of b
-    switch (q.questionCase) {
-        case 1: rational = q.a * q.e + q.b, surd = q.a + q.e; break;
-        case 2: rational = q.a * q.e - q.b, surd = q.e - q.a; break;
-        case 3: rational = q.a * q.e - q.b, surd = q.a - q.e; break;
-        default: rational = q.a * q.e + q.b, surd = -(q.a + q.e); break;
-    }
+    const int s1 = signValue(q.firstSign());
+    const int s2 = signValue(q.secondSign());
     const Root root = simplified(q.b);
-    surd *= root.coefficient;
-    const std::string sign = surd > 0 ? " + " : " - ";
-    return {numberText(rational) + sign + numberText(surd > 0 ? surd : -surd), root.radicand};
+    const int surd = (s2 * q.a + s1 * q.e) * root.coefficient;
+    return {q.a * q.e + s1 * s2 * q.b, surd > 0 ? '+' : '-', surd > 0 ? surd : -surd,
+            root.radicand};
 }
 
 }  // namespace surd

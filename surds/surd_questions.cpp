@@ -77,4 +77,16 @@ Kind5 drawKind5(ui::Random& random) {
     return q;
 }
 
+Question drawSameKind(const Question& like, ui::Random& random) {
+    struct Draw {
+        ui::Random& random;
+        Question operator()(const Kind1&) const { return drawKind1(random); }
+        Question operator()(const Kind2&) const { return drawKind2(random); }
+        Question operator()(const Kind3&) const { return drawKind3(random); }
+        Question operator()(const Kind4&) const { return drawKind4(random); }
+        Question operator()(const Kind5&) const { return drawKind5(random); }
+    };
+    return std::visit(Draw{random}, like);
+}
+
 }  // namespace surd

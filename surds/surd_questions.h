@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <variant>
 
 namespace ui {
 class Random;
@@ -33,6 +34,7 @@ struct Kind3 {
     int questionCase = 1;
     int a = 1;
     int b = 2;
+    char sign() const { return questionCase == 1 ? '+' : '-'; }
     int d() const { return a * a - b; }
 };
 // b is never a square, nor even unless it is 2.
@@ -59,11 +61,15 @@ struct Kind5 {
 };
 bool kind5Allows(const Kind5& q);
 
+using Question = std::variant<Kind1, Kind2, Kind3, Kind4, Kind5>;
+
 // Each draws in the order the questions have always drawn in, again until the draw is allowed.
 Kind1 drawKind1(ui::Random& random);
 Kind2 drawKind2(ui::Random& random);
 Kind3 drawKind3(ui::Random& random);
 Kind4 drawKind4(ui::Random& random);
 Kind5 drawKind5(ui::Random& random);
+// A new question of the kind of `like`.
+Question drawSameKind(const Question& like, ui::Random& random);
 
 }  // namespace surd

@@ -1,13 +1,15 @@
 #include "surds/surds.h"
 
-#include <cstdlib>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/colours.h"
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "surds/surd_answers.h"
+
+namespace surd {
 
 namespace {
 
@@ -261,41 +263,71 @@ std::vector<ControlDesign> surdsControls() {
 
 const std::vector<ControlDesign> surdsDesign = surdsControls();
 
-constexpr const char* boxes[] = {"Frame2", "Frame3", "Frame4",  "Frame5",  "Frame6", "Frame7",
-                                 "Frame8", "Frame9", "Frame10", "Frame11", "Frame12"};
+constexpr int optionCount = 5;
+constexpr int frameCount = 12;  // Frame1 holds the options; the rest are question and answer boxes
+constexpr int line1Count = 49;
+// The labels the handlers write, by the number in their names.
+constexpr int writtenLabels[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 14, 15, 16,
+                                 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29, 34, 36, 37};
+constexpr int headingLabel = 19;
+
 // Bars of which a question or answer shows one, by its radicand's digits.
 constexpr int alternativeBars[] = {6, 3, 0, 7, 8, 42, 15, 48, 19, 47};
+constexpr int kind1QuestionBars[] = {7, 8, 0, 42};
+constexpr int kind1AnswerBars[] = {6, 3};
+
+// Kind 2's answer boxes: a coefficient of 1 is left out, and so is a denominator of 1.
+struct AnswerBox {
+    int frame;
+    int bars[2];  // by the radicand's digits
+};
+AnswerBox kind2Box(const Kind2Answer& answer) {
+    if (answer.coefficient != 1) return {5, {15, 48}};
+    if (answer.denominator != 1) return {6, {19, 47}};
+    return {7, {26, 26}};
+}
+
+template <std::size_t N>
+int bar(const int (&bars)[N], int radicand) {
+    return bars[digits(radicand) - 1];
+}
 
 }  // namespace
 
 surds::surds(Registry& registry)
-    : ActivityScreen(registry, "surds", design, surdsDesign) {
+    : ActivityScreen(registry, "surds", design, surdsDesign), cmdgo_(control("cmdgo")),
+      cmdjotter_(control("cmdjotter")), cmdsoln_(control("cmdsoln")),
+      cmdexit_(control("cmdexit")), line1_(members("Line1", line1Count)) {
+    for (int n = 1; n <= optionCount; ++n)
+        options_.push_back(&control("Option" + std::to_string(n)));
+    for (int n = 1; n <= frameCount; ++n)
+        frames_.push_back(&control("Frame" + std::to_string(n)));
+    for (int n : writtenLabels) labels_[n] = &control("Label" + std::to_string(n));
     wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
                  [this] { Option4_Click(); }, [this] { Option5_Click(); }});
-    control("cmdgo").onClick = [this](int) { cmdgo_Click(); };
-    control("cmdsoln").onClick = [this](int) { cmdsoln_Click(); };
+    cmdgo_.onClick = [this](int) { cmdgo_Click(); };
+    cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
 }
 
 void surds::Form_Load() {
     setupform(*this);
     setBackColour(boardBlue);
-    for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5", "Frame1"})
-        control(name).setBackColour(boardBlue);
-    for (const char* name : boxes) control(name).setBackColour(boardBlue);
-    questionKind = 1;
+    for (ui::Control* option : options_) option->setBackColour(boardBlue);
+    for (ui::Control* box : frames_) box->setBackColour(boardBlue);
+    question_ = Kind1{};
     calculate();
 }
 
-void surds::chooseKind(int kind) {
-    questionKind = kind;
+void surds::chooseKind(const Question& kind) {
+    question_ = kind;
     calculate();
 }
 
-void surds::Option1_Click() { chooseKind(1); }
-void surds::Option2_Click() { chooseKind(2); }
-void surds::Option3_Click() { chooseKind(3); }
-void surds::Option4_Click() { chooseKind(4); }
-void surds::Option5_Click() { chooseKind(5); }
+void surds::Option1_Click() { chooseKind(Kind1{}); }
+void surds::Option2_Click() { chooseKind(Kind2{}); }
+void surds::Option3_Click() { chooseKind(Kind3{}); }
+void surds::Option4_Click() { chooseKind(Kind4{}); }
+void surds::Option5_Click() { chooseKind(Kind5{}); }
 
 void surds::cmdgo_Click() { calculate(); }
 
@@ -303,136 +335,125 @@ void surds::calculate() {
     makevisible();
     ui::Random& random = registry_.random();
     random.reseedFromClock();
-    switch (questionKind) {
-        case 1: pose(surd::drawKind1(random)); break;
-        case 2: pose(surd::drawKind2(random)); break;
-        case 3: pose(surd::drawKind3(random)); break;
-        case 4: pose(surd::drawKind4(random)); break;
-        default: pose(surd::drawKind5(random)); break;
-    }
+    std::visit([this](const auto& q) { pose(q); }, drawSameKind(question_, random));
 }
 
 void surds::makevisible() {
-    ui::Control& go = control("cmdgo");
-    ui::Control& jotter = control("cmdjotter");
-    ui::Control& soln = control("cmdsoln");
-    go.setTop(7950);
-    go.setTabStop(false);
-    jotter.setTop(go.top() - jotter.height() - 60);
-    jotter.setTabStop(false);
-    soln.setTop(jotter.top() - soln.height() - 60);
-    soln.setTabStop(false);
-    for (const char* name : boxes) control(name).setVisible(false);
-    for (int bar : alternativeBars) line(bar).setVisible(false);
-    go.setVisible(true);
-    soln.setVisible(true);
+    cmdgo_.setTop(7950);
+    cmdgo_.setTabStop(false);
+    cmdjotter_.setTop(cmdgo_.top() - cmdjotter_.height() - 60);
+    cmdjotter_.setTabStop(false);
+    cmdsoln_.setTop(cmdjotter_.top() - cmdsoln_.height() - 60);
+    cmdsoln_.setTabStop(false);
+    for (int n = 2; n <= frameCount; ++n) frame(n).setVisible(false);
+    for (int i : alternativeBars) line(i).setVisible(false);
+    cmdgo_.setVisible(true);
+    cmdsoln_.setVisible(true);
 }
 
-void surds::setText(const char* label, int value) const {
-    control(label).setCaption(surd::numberText(value));
+void surds::setText(int labelNumber, int value) const {
+    label(labelNumber).setCaption(numberText(value));
 }
 
-void surds::pose(const surd::Kind1& q) {
-    control("Label19").setCaption("Simplify...");
-    control("Frame3").setVisible(true);
-    questionCase = q.questionCase;
-    firstValue = q.n;
-    setText("Label1", q.radicand());
-    setText("Label3", q.n);
-    setText("Label2", q.p());
-    line(surd::kind1QuestionBar(q.radicand())).setVisible(true);
+void surds::pose(const Kind1& q) {
+    question_ = q;
+    label(headingLabel).setCaption("Simplify...");
+    frame(3).setVisible(true);
+    setText(1, q.radicand());
+    setText(3, q.n);
+    setText(2, q.p());
+    line(bar(kind1QuestionBars, q.radicand())).setVisible(true);
 }
 
-void surds::pose(const surd::Kind2& q) {
-    control("Label19").setCaption("Rationalise the denominator...");
-    control("Frame4").setVisible(true);
-    questionCase = q.questionCase;
-    firstValue = q.a;
-    setText("Label5", q.a);
-    setText("Label4", q.p());
-    const surd::Kind2Answer answer = surd::kind2Answer(q);
-    if (answer.box != "Frame5") return;
-    control("Frame5").setHeight(answer.height);
-    line(16).setVisible(answer.fraction);
-    control("Label8").setVisible(answer.fraction);
-    setText("Label6", answer.coefficient);
-    setText("Label7", q.p());
-    setText("Label8", q.p());
+void surds::pose(const Kind2& q) {
+    question_ = q;
+    label(headingLabel).setCaption("Rationalise the denominator...");
+    frame(4).setVisible(true);
+    setText(5, q.a);
+    setText(4, q.p());
+    const Kind2Answer answer = kind2Answer(q);
+    if (kind2Box(answer).frame != 5) return;
+    const bool fraction = answer.denominator != 1;
+    frame(5).setHeight(fraction ? 2370 : 1470);
+    line(16).setVisible(fraction);
+    label(8).setVisible(fraction);
+    setText(6, answer.coefficient);
+    setText(7, answer.radicand);
+    setText(8, answer.denominator);
 }
 
-void surds::pose(const surd::Kind3& q) {
-    control("Label19").setCaption("Rationalise the denominator...");
-    control("Frame8").setVisible(true);
-    questionCase = q.questionCase;
-    firstValue = q.a;
-    setText("Label13", q.b);
-    setText("Label14", q.a);
-    control("Label15").setCaption(q.questionCase == 1 ? "+" : "-");
-    secondValue = q.d();
-    const surd::Kind3Answer answer = surd::kind3Answer(q);
-    control("Label18").setCaption(answer.rational);
-    control("Label20").setCaption(answer.sign);
-    setText("Label17", answer.denominator);
-    setText("Label16", q.b);
+void surds::pose(const Kind3& q) {
+    question_ = q;
+    label(headingLabel).setCaption("Rationalise the denominator...");
+    frame(8).setVisible(true);
+    setText(13, q.b);
+    setText(14, q.a);
+    label(15).setCaption(std::string(1, q.sign()));
+    const Kind3Answer answer = kind3Answer(q);
+    setText(18, answer.rational);
+    label(20).setCaption(std::string(1, answer.sign));
+    setText(17, answer.denominator);
+    setText(16, answer.radicand);
 }
 
-void surds::pose(const surd::Kind4& q) {
-    control("Label19").setCaption("Simplify...");
-    control("Frame10").setVisible(true);
-    questionCase = q.questionCase;
-    firstValue = q.a;
-    secondValue = q.e;
-    control("Label21").setCaption(std::string(1, q.firstSign()));
-    control("Label25").setCaption(std::string(1, q.secondSign()));
-    setText("Label22", q.a);
-    setText("Label23", q.b);
-    setText("Label26", q.e);
-    setText("Label27", q.b);
-    const surd::Kind4Answer answer = surd::kind4Answer(q);
-    control("Label28").setCaption(answer.text);
-    setText("Label29", answer.radicand);
+void surds::pose(const Kind4& q) {
+    question_ = q;
+    label(headingLabel).setCaption("Simplify...");
+    frame(10).setVisible(true);
+    label(21).setCaption(std::string(1, q.firstSign()));
+    label(25).setCaption(std::string(1, q.secondSign()));
+    setText(22, q.a);
+    setText(23, q.b);
+    setText(26, q.e);
+    setText(27, q.b);
+    const Kind4Answer answer = kind4Answer(q);
+    label(28).setCaption(numberText(answer.rational) + " " + answer.sign + " " +
+                         numberText(answer.coefficient));
+    setText(29, answer.radicand);
 }
 
-void surds::pose(const surd::Kind5& q) {
-    control("cmdjotter").setTop(control("cmdexit").top());
-    control("cmdgo").setVisible(false);
-    control("cmdsoln").setVisible(false);
-    control("Label19").setCaption("");
-    firstValue = q.m;
-    secondValue = q.k;
-    control("Label34").setCaption("Find an irrational number between " + surd::numberText(q.m) +
-                                  " and " + surd::numberText(q.x));
-    setText("Label36", q.k);
-    setText("Label37", q.y);
-    control("Frame12").setVisible(true);
+void surds::pose(const Kind5& q) {
+    question_ = q;
+    cmdjotter_.setTop(cmdexit_.top());
+    cmdgo_.setVisible(false);
+    cmdsoln_.setVisible(false);
+    label(headingLabel).setCaption("");
+    label(34).setCaption("Find an irrational number between " + numberText(q.m) + " and " +
+                         numberText(q.x));
+    setText(36, q.k);
+    setText(37, q.y);
+    frame(12).setVisible(true);
 }
 
 void surds::cmdsoln_Click() {
-    switch (questionKind) {
-        case 1: {
-            const surd::Kind1 q{questionCase, firstValue};
-            control("Frame2").setVisible(true);
-            line(surd::kind1AnswerBar(q.p())).setVisible(true);
-            break;
-        }
-        case 2: {
-            const surd::Kind2 q{questionCase, firstValue};
-            for (const char* label : {"Label10", "Label11", "Label9"}) setText(label, q.p());
-            const surd::Kind2Answer answer = surd::kind2Answer(q);
-            control(answer.box).setVisible(true);
-            line(answer.bar).setVisible(true);
-            break;
-        }
-        case 3: {
-            const int denominator = std::abs(secondValue);
-            const bool fraction = denominator != 1;
-            control("Frame9").setHeight(surd::kind3Height(denominator));
-            control("Label17").setCaption(fraction ? surd::numberText(denominator) : "");
-            line(35).setVisible(fraction);
-            control("Frame9").setVisible(true);
-            break;
-        }
-        case 4: control("Frame11").setVisible(true); break;
-        default: break;
-    }
+    std::visit([this](const auto& q) { showAnswer(q); }, question_);
 }
+
+void surds::showAnswer(const Kind1& q) {
+    frame(2).setVisible(true);
+    line(bar(kind1AnswerBars, q.p())).setVisible(true);
+}
+
+void surds::showAnswer(const Kind2& q) {
+    for (int n : {10, 11, 9}) setText(n, q.p());
+    const Kind2Answer answer = kind2Answer(q);
+    const AnswerBox box = kind2Box(answer);
+    frame(box.frame).setVisible(true);
+    line(bar(box.bars, answer.radicand)).setVisible(true);
+}
+
+void surds::showAnswer(const Kind3& q) {
+    const int denominator = kind3Answer(q).denominator;
+    const bool fraction = denominator != 1;
+    frame(9).setHeight(fraction ? 2670 : 1470);
+    label(17).setCaption(fraction ? numberText(denominator) : "");
+    line(35).setVisible(fraction);
+    frame(9).setVisible(true);
+}
+
+void surds::showAnswer(const Kind4&) { frame(11).setVisible(true); }
+
+// The puzzle sheet has no solution button.
+void surds::showAnswer(const Kind5&) {}
+
+}  // namespace surd

@@ -1,6 +1,11 @@
 #pragma once
-#include "surds/surd_questions.h"
+#include <map>
+#include <vector>
+
 #include "app/activity.h"
+#include "surds/surd_questions.h"
+
+namespace surd {
 
 // The surds activity: questions of five kinds drawn at random, shown with root signs and
 // fraction bars made of lines, and their worked answers on request.
@@ -20,19 +25,36 @@ public:
     void makevisible();
 
     // Writes a question of chosen numbers, and its hidden answer, as calculate does a drawn one.
-    void pose(const surd::Kind1& q);
-    void pose(const surd::Kind2& q);
-    void pose(const surd::Kind3& q);
-    void pose(const surd::Kind4& q);
-    void pose(const surd::Kind5& q);
+    void pose(const Kind1& q);
+    void pose(const Kind2& q);
+    void pose(const Kind3& q);
+    void pose(const Kind4& q);
+    void pose(const Kind5& q);
 
-    int questionKind = 1;
-    int questionCase = 0;
-    int firstValue = 0;
-    int secondValue = 0;
+    const Question& question() const { return question_; }
 
 private:
-    void chooseKind(int kind);
-    ui::Control& line(int i) const { return control("Line1", i); }
-    void setText(const char* label, int value) const;
+    void chooseKind(const Question& kind);
+    void showAnswer(const Kind1& q);
+    void showAnswer(const Kind2& q);
+    void showAnswer(const Kind3& q);
+    void showAnswer(const Kind4& q);
+    void showAnswer(const Kind5& q);
+
+    ui::Control& line(int i) const { return *line1_.at(static_cast<std::size_t>(i)); }
+    ui::Control& frame(int n) const { return *frames_.at(static_cast<std::size_t>(n - 1)); }
+    ui::Control& label(int n) const { return *labels_.at(n); }
+    void setText(int labelNumber, int value) const;
+
+    Question question_;
+    ui::Control& cmdgo_;
+    ui::Control& cmdjotter_;
+    ui::Control& cmdsoln_;
+    ui::Control& cmdexit_;
+    std::vector<ui::Control*> options_;  // Option1 to Option5
+    std::vector<ui::Control*> frames_;   // Frame1 to Frame12
+    std::vector<ui::Control*> line1_;
+    std::map<int, ui::Control*> labels_;  // by the number in their names
 };
+
+}  // namespace surd

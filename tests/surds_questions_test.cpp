@@ -46,29 +46,17 @@ std::set<Numbers> allowed(int kind) {
     return all;
 }
 
+Numbers numbers(const Kind1& q) { return {q.questionCase, q.n, 0, 0}; }
+Numbers numbers(const Kind2& q) { return {q.questionCase, q.a, 0, 0}; }
+Numbers numbers(const Kind3& q) { return {q.questionCase, q.a, q.b, 0}; }
+Numbers numbers(const Kind4& q) { return {q.questionCase, q.a, q.b, q.e}; }
+Numbers numbers(const Kind5& q) { return {q.m, q.x, q.k, q.y}; }
+
 Numbers draw(int kind, ui::Random& random) {
-    switch (kind) {
-        case 1: {
-            const Kind1 q = drawKind1(random);
-            return {q.questionCase, q.n, 0, 0};
-        }
-        case 2: {
-            const Kind2 q = drawKind2(random);
-            return {q.questionCase, q.a, 0, 0};
-        }
-        case 3: {
-            const Kind3 q = drawKind3(random);
-            return {q.questionCase, q.a, q.b, 0};
-        }
-        case 4: {
-            const Kind4 q = drawKind4(random);
-            return {q.questionCase, q.a, q.b, q.e};
-        }
-        default: {
-            const Kind5 q = drawKind5(random);
-            return {q.m, q.x, q.k, q.y};
-        }
-    }
+    const Question kinds[] = {Kind1{}, Kind2{}, Kind3{}, Kind4{}, Kind5{}};
+    const Question q = drawSameKind(kinds[kind - 1], random);
+    EXPECT_EQ(q.index(), static_cast<std::size_t>(kind - 1)) << "drawn as another kind";
+    return std::visit([](const auto& drawn) { return numbers(drawn); }, q);
 }
 
 class SurdDraws : public testing::TestWithParam<int> {

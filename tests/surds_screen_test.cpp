@@ -4,6 +4,7 @@
 #include <numeric>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/colours.h"
@@ -60,7 +61,7 @@ TEST_F(SurdsScreen, EveryKind1AnswerIsTheQuestionSimplified) {
     for (int c = 1; c <= 9; ++c)
         for (int n = 2; n <= kind1Limit(c); ++n) {
             SCOPED_TRACE("case " + std::to_string(c) + ", n " + std::to_string(n));
-            kit::ask(registry, 1, Kind1{c, n});
+            kit::ask(registry, Kind1{c, n});
             EXPECT_EQ(boxesSeen(questionBoxes), std::vector<std::string>{"Frame3"});
             EXPECT_EQ(barsSeen({7, 8, 0, 42}), 1);
             EXPECT_TRUE(boxesSeen(answerBoxes).empty()) << "hidden until asked for";
@@ -76,7 +77,7 @@ TEST_F(SurdsScreen, EveryKind2AnswerHasARationalDenominatorInLowestTerms) {
     for (int c = 1; c <= 9; ++c)
         for (int a = 1; a <= 9; ++a) {
             SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a));
-            kit::ask(registry, 2, Kind2{c, a});
+            kit::ask(registry, Kind2{c, a});
             EXPECT_TRUE(bar(17) && bar(9));
             const double question = number("Label5") / root("Label4");
             solve();
@@ -113,7 +114,7 @@ TEST_F(SurdsScreen, EveryKind3AnswerHasARationalDenominator) {
             for (int b : {2, 3, 5, 7, 11, 13, 15, 17, 19}) {
                 SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) + ", b " +
                              std::to_string(b));
-                kit::ask(registry, 3, Kind3{c, a, b});
+                kit::ask(registry, Kind3{c, a, b});
                 EXPECT_EQ(text("Label12"), "1");
                 const double sign = text("Label15") == "+" ? 1 : -1;
                 const double question = 1 / (number("Label14") + sign * root("Label13"));
@@ -141,7 +142,7 @@ TEST_F(SurdsScreen, EveryKind4AnswerIsTheBracketsMultipliedOut) {
                     if (!kind4Allows(q)) continue;
                     SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) +
                                  ", b " + std::to_string(b) + ", e " + std::to_string(e));
-                    kit::ask(registry, 4, q);
+                    kit::ask(registry, q);
                     const double s1 = text("Label21") == "+" ? 1 : -1;
                     const double s2 = text("Label25") == "+" ? 1 : -1;
                     const double question = (number("Label22") + s1 * root("Label23")) *
@@ -171,7 +172,7 @@ TEST_F(SurdsScreen, EveryKind4AnswerIsTheBracketsMultipliedOut) {
 TEST_F(SurdsScreen, LoadsWithASimplifyingQuestionAndTheColumnOfButtons) {
     EXPECT_EQ(screen().backColour(), boardBlue);
     EXPECT_EQ(screen().control("Frame12").backColour(), boardBlue);
-    EXPECT_EQ(screen().questionKind, 1);
+    EXPECT_TRUE(std::holds_alternative<Kind1>(screen().question()));
     EXPECT_EQ(screen().control("Option1").value(), 1);
     EXPECT_EQ(text("Label19"), "Simplify...");
     EXPECT_EQ(boxesSeen(questionBoxes), std::vector<std::string>{"Frame3"});
@@ -205,7 +206,7 @@ TEST_P(SurdsAfterPuzzles, AnotherKindBringsTheButtonsBack) {
     EXPECT_EQ(top("cmdjotter"), 7950);
     EXPECT_EQ(text("Label19"), "");
     choose(row.kind);
-    EXPECT_EQ(screen().questionKind, row.kind);
+    EXPECT_EQ(screen().question().index(), static_cast<std::size_t>(row.kind - 1));
     EXPECT_EQ(text("Label19"), row.heading);
     EXPECT_EQ(boxesSeen(questionBoxes), std::vector<std::string>{row.box});
     EXPECT_TRUE(seen("cmdgo") && seen("cmdsoln"));

@@ -69,9 +69,8 @@ protected:
     surds& screen() { return registry.screenAs<surds>("surds"); }
 
     template <class Q>
-    void askAndSolve(int kind, const Q& q) {
+    void askAndSolve(const Q& q) {
         registry.deliver([&] {
-            screen().questionKind = kind;
             screen().makevisible();
             screen().pose(q);
             screen().cmdsoln_Click();
@@ -120,18 +119,18 @@ protected:
 
 TEST_F(SurdsFit, EveryQuestionAndAnswerOfKinds1To4) {
     for (int c = 1; c <= 9; ++c) {
-        for (int n = 2; n <= kind1Limit(c); ++n) askAndSolve(1, Kind1{c, n});
-        for (int a = 1; a <= 9; ++a) askAndSolve(2, Kind2{c, a});
+        for (int n = 2; n <= kind1Limit(c); ++n) askAndSolve(Kind1{c, n});
+        for (int a = 1; a <= 9; ++a) askAndSolve(Kind2{c, a});
     }
     for (int c = 1; c <= 2; ++c)
         for (int a = 1; a <= 9; ++a)
             for (int b = 2; b <= 19; ++b)
-                if (kind3Allows(b)) askAndSolve(3, Kind3{c, a, b});
+                if (kind3Allows(b)) askAndSolve(Kind3{c, a, b});
     for (int c = 1; c <= 4; ++c)
         for (int a = 1; a <= 9; ++a)
             for (int b = 2; b <= 8; ++b)
                 for (int e = 1; e <= 9; ++e)
-                    if (kind4Allows(Kind4{c, a, b, e})) askAndSolve(4, Kind4{c, a, b, e});
+                    if (kind4Allows(Kind4{c, a, b, e})) askAndSolve(Kind4{c, a, b, e});
     EXPECT_TRUE(clipped.empty()) << testing::PrintToString(clipped);
     EXPECT_TRUE(uncovered.empty()) << testing::PrintToString(uncovered);
 }
@@ -140,10 +139,10 @@ TEST_F(SurdsFit, EveryQuestionAndAnswerOfKinds1To4) {
 TEST_F(SurdsFit, EveryPuzzleSheet) {
     for (int m = 2; m <= 9; ++m)
         for (int x = 2; x <= 9; ++x)
-            if (kind5Allows(Kind5{m, x, 2, 3})) askAndSolve(5, Kind5{m, x, 2, 3});
+            if (kind5Allows(Kind5{m, x, 2, 3})) askAndSolve(Kind5{m, x, 2, 3});
     for (int k = 2; k <= 9; ++k)
         for (int y = 2; y <= 9; ++y)
-            if (kind5Allows(Kind5{9, 8, k, y})) askAndSolve(5, Kind5{9, 8, k, y});
+            if (kind5Allows(Kind5{9, 8, k, y})) askAndSolve(Kind5{9, 8, k, y});
     EXPECT_TRUE(clipped.empty()) << testing::PrintToString(clipped);
     EXPECT_TRUE(uncovered.empty()) << testing::PrintToString(uncovered);
 }

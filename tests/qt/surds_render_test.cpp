@@ -18,7 +18,7 @@ protected:
         registry.deliver([&] { registry.show("surds"); });
         QCoreApplication::processEvents();
     }
-    surds& screen() { return registry.screenAs<surds>("surds"); }
+    surd::surds& screen() { return registry.screenAs<surd::surds>("surds"); }
     // The middle of a line member, in twips of the screen's client area.
     QPoint middleOf(int member) {
         const ui::Control& l = screen().control("Line1", member);
@@ -31,9 +31,9 @@ protected:
 // The fraction bar and the tick, rising stroke and bar of the root sign of 5 over root 7.
 TEST_F(SurdsRender, Kind2QuestionDrawsItsFractionBarAndRootSign) {
     const int lines[] = {17, 13, 12, 9};
-    kit::ask(registry, 1, surd::Kind1{1, 2});
+    kit::ask(registry, surd::Kind1{1, 2});
     const QImage before = render("surds");
-    kit::ask(registry, 2, surd::Kind2{4, 5});
+    kit::ask(registry, surd::Kind2{4, 5});
     const QImage image = render("surds");
     for (int member : lines) {
         const QPoint at = middleOf(member);
@@ -44,7 +44,7 @@ TEST_F(SurdsRender, Kind2QuestionDrawsItsFractionBarAndRootSign) {
 
 // An answer box: a white border broken by its caption, under the question.
 TEST_F(SurdsRender, AnswerBoxHasAWhiteBorderAndCaption) {
-    kit::ask(registry, 1, surd::Kind1{1, 25});
+    kit::ask(registry, surd::Kind1{1, 25});
     registry.deliver([&] { screen().cmdsoln_Click(); });
     const QImage image = render("surds");
     const ui::Control& box = screen().control("Frame2");

@@ -58,10 +58,9 @@ inline ScreenPoint screenOrigin(const ui::Control& c) {
 
 // Puts a question of the given kind on the surds screen, as its Next button would.
 template <class Question>
-void ask(Registry& registry, int kind, const Question& q) {
+void ask(Registry& registry, const Question& q) {
     registry.deliver([&] {
-        surds& screen = registry.screenAs<surds>("surds");
-        screen.questionKind = kind;
+        surd::surds& screen = registry.screenAs<surd::surds>("surds");
         screen.makevisible();
         screen.pose(q);
     });
