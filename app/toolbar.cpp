@@ -8,12 +8,13 @@ namespace {
 struct ToolbarPicture {
     const char* button;
     const char* file;
+    const char* name;  // what a screen reader calls the picture
 };
 
 constexpr ToolbarPicture toolbarPictures[] = {
-    {"cmdexit", "Images\\exit.jpg"},      {"cmdgo", "Images\\next.jpg"},
-    {"cmdsoln", "Images\\solution.jpg"},  {"Cmdcheckit", "images\\check.jpg"},
-    {"cmdjotter", "Images\\jotter.jpg"},
+    {"cmdexit", "Images\\exit.jpg", "Exit"},          {"cmdgo", "Images\\next.jpg", "Next"},
+    {"cmdsoln", "Images\\solution.jpg", "Solution"},  {"Cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdjotter", "Images\\jotter.jpg", "Jotter"},
 };
 
 constexpr int column = 10050;
@@ -35,9 +36,11 @@ void place(ui::Control* button, int left, const int* top) {
 
 void applyActivityToolbar(ui::Screen& screen) {
     for (const ToolbarPicture& p : toolbarPictures)
-        if (ui::Control* button = screen.findIgnoringCase(p.button))
+        if (ui::Control* button = screen.findIgnoringCase(p.button)) {
+            button->setAccessibleName(p.name);
             if (auto picture = ui::loadPicture(screen.platform(), p.file))
                 button->setPicture(*picture);
+        }
 
     ui::Control* go = screen.findIgnoringCase("cmdgo");
     ui::Control* jotter = screen.findIgnoringCase("cmdjotter");
@@ -58,6 +61,7 @@ void applyActivityToolbar(ui::Screen& screen) {
 }
 
 void placeExitButton(ui::Control& button) {
+    button.setAccessibleName("Exit");
     if (auto picture = ui::loadPicture(button.screen().platform(), "Images\\exit.jpg"))
         button.setPicture(*picture);
     button.setWidth(buttonWidth);

@@ -1,5 +1,6 @@
 #include "surds/surds.h"
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/registry.h"
 #include "app/setupform.h"
 #include "surds/surd_answers.h"
+#include "surds/surd_speech.h"
 
 namespace surd {
 
@@ -270,6 +272,10 @@ constexpr int line1Count = 49;
 constexpr int writtenLabels[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 14, 15, 16,
                                  17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29, 34, 36, 37};
 constexpr int headingLabel = 19;
+// Frame2 to Frame11 show a question or answer in root signs and bars.
+constexpr int firstMathsFrame = 2;
+constexpr int lastMathsFrame = 11;
+constexpr int answerFrames[] = {2, 5, 6, 7, 9, 11};
 
 // Bars of which a question or answer shows one, by its radicand's digits.
 constexpr int alternativeBars[] = {6, 3, 0, 7, 8, 42, 15, 48, 19, 47};
@@ -307,6 +313,16 @@ surds::surds(Registry& registry)
                  [this] { Option4_Click(); }, [this] { Option5_Click(); }});
     cmdgo_.onClick = [this](int) { cmdgo_Click(); };
     cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
+    // A screen reader reads each question and answer box whole, as words, not digit by digit.
+    for (int n = firstMathsFrame; n <= lastMathsFrame; ++n) frame(n).setRole(ui::Role::Text);
+    for (const auto& c : controls())
+        if (c->container() && isMathsFrame(*c->container())) c->setRole(ui::Role::Hidden);
+}
+
+bool surds::isMathsFrame(const ui::Control& c) const {
+    for (int n = firstMathsFrame; n <= lastMathsFrame; ++n)
+        if (&frame(n) == &c) return true;
+    return false;
 }
 
 void surds::Form_Load() {
@@ -335,7 +351,14 @@ void surds::calculate() {
     makevisible();
     ui::Random& random = registry_.random();
     random.reseedFromClock();
-    std::visit([this](const auto& q) { pose(q); }, drawSameKind(question_, random));
+    pose(drawSameKind(question_, random));
+}
+
+void surds::pose(const Question& q) {
+    question_ = q;
+    std::visit([this](const auto& kind) { write(kind); }, q);
+    nameMathsFrames();
+    announce(label(headingLabel).caption() + " " + spokenQuestion(q));
 }
 
 void surds::makevisible() {
@@ -355,8 +378,7 @@ void surds::setText(int labelNumber, int value) const {
     label(labelNumber).setCaption(numberText(value));
 }
 
-void surds::pose(const Kind1& q) {
-    question_ = q;
+void surds::write(const Kind1& q) {
     label(headingLabel).setCaption("Simplify...");
     frame(3).setVisible(true);
     setText(1, q.radicand());
@@ -365,8 +387,7 @@ void surds::pose(const Kind1& q) {
     line(bar(kind1QuestionBars, q.radicand())).setVisible(true);
 }
 
-void surds::pose(const Kind2& q) {
-    question_ = q;
+void surds::write(const Kind2& q) {
     label(headingLabel).setCaption("Rationalise the denominator...");
     frame(4).setVisible(true);
     setText(5, q.a);
@@ -382,8 +403,7 @@ void surds::pose(const Kind2& q) {
     setText(8, answer.denominator);
 }
 
-void surds::pose(const Kind3& q) {
-    question_ = q;
+void surds::write(const Kind3& q) {
     label(headingLabel).setCaption("Rationalise the denominator...");
     frame(8).setVisible(true);
     setText(13, q.b);
@@ -396,8 +416,7 @@ void surds::pose(const Kind3& q) {
     setText(16, answer.radicand);
 }
 
-void surds::pose(const Kind4& q) {
-    question_ = q;
+void surds::write(const Kind4& q) {
     label(headingLabel).setCaption("Simplify...");
     frame(10).setVisible(true);
     label(21).setCaption(std::string(1, q.firstSign()));
@@ -412,8 +431,7 @@ void surds::pose(const Kind4& q) {
     setText(29, answer.radicand);
 }
 
-void surds::pose(const Kind5& q) {
-    question_ = q;
+void surds::write(const Kind5& q) {
     cmdjotter_.setTop(cmdexit_.top());
     cmdgo_.setVisible(false);
     cmdsoln_.setVisible(false);
@@ -423,6 +441,17 @@ void surds::pose(const Kind5& q) {
     setText(36, q.k);
     setText(37, q.y);
     frame(12).setVisible(true);
+}
+
+// Every box says the question or answer it can show; only the boxes on view are read.
+void surds::nameMathsFrames() {
+    const std::string question = spokenQuestion(question_);
+    const std::string answer = spokenAnswer(question_);
+    for (int n = firstMathsFrame; n <= lastMathsFrame; ++n)
+        frame(n).setAccessibleName(std::find(std::begin(answerFrames), std::end(answerFrames), n) !=
+                                           std::end(answerFrames)
+                                       ? answer
+                                       : question);
 }
 
 void surds::cmdsoln_Click() {

@@ -25,16 +25,19 @@ public:
     void makevisible();
 
     // Writes a question of chosen numbers, and its hidden answer, as calculate does a drawn one.
-    void pose(const Kind1& q);
-    void pose(const Kind2& q);
-    void pose(const Kind3& q);
-    void pose(const Kind4& q);
-    void pose(const Kind5& q);
+    void pose(const Question& q);
 
     const Question& question() const { return question_; }
 
 private:
     void chooseKind(const Question& kind);
+    void write(const Kind1& q);
+    void write(const Kind2& q);
+    void write(const Kind3& q);
+    void write(const Kind4& q);
+    void write(const Kind5& q);
+    bool isMathsFrame(const ui::Control& c) const;
+    void nameMathsFrames();
     void showAnswer(const Kind1& q);
     void showAnswer(const Kind2& q);
     void showAnswer(const Kind3& q);

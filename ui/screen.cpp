@@ -311,7 +311,8 @@ View Screen::view() const {
 }
 
 bool Screen::takesFocus(const Control& c) const {
-    if (!c.acts() || !c.tabStop()) return false;
+    // The design takes the toolbar out of the Tab order; a pupil without a mouse needs it.
+    if (!c.acts()) return false;
     for (const Control* k = &c; k; k = k->container())
         if (!k->visible() || !k->enabled()) return false;
     return true;
