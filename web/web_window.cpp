@@ -121,7 +121,7 @@ void drawStrokes(const val& canvas, const Stroke* strokes, std::size_t count, do
 WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
     : platform_(platform), screen_(&screen), id_(id), frame_(make("div")),
       caption_(make("div")), client_(make("div")), design_(make("div")),
-      canvas_(make("canvas")) {
+      canvas_(make("canvas")), tabList_(make("div")) {
     frame_.set("className", std::string("window"));
     frame_["dataset"].set("screen", screen.name());
     frame_["dataset"].set("window", id);
@@ -133,6 +133,7 @@ WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
     frame_.call<void>("appendChild", client_);
     client_.call<void>("appendChild", canvas_);
     client_.call<void>("appendChild", design_);
+    client_.call<void>("appendChild", tabList_);
     platform_.desktop().call<void>("appendChild", frame_);
     screen.surface().setListener(this);
 }
@@ -173,6 +174,7 @@ WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     n.element["dataset"].set("name", c.name());
     if (c.index() >= 0) n.element["dataset"].set("index", c.index());
     n.element["dataset"].set("control", n.number);
+    n.element.set("id", "w" + std::to_string(id_) + "c" + std::to_string(n.number));
     if (c.kind() == ControlKind::OptionButton || c.kind() == ControlKind::CheckBox) {
         val input = make("input");
         input.set("type", std::string(c.kind() == ControlKind::CheckBox ? "checkbox" : "radio"));
@@ -201,6 +203,7 @@ void WebWindow::sync() {
         syncControl(*owned, n);
         syncAccess(*owned, n);
     }
+    syncTabList();
     restack();
 }
 
@@ -410,6 +413,18 @@ void WebWindow::syncAccess(const Control& c, Node& n) {
     setAttribute(n.element, "aria-checked", checked);
     setAttribute(n.element, "tabindex", focusable ? "-1" : "");
     setAttribute(n.element, "data-ring", ring ? "on" : "");
+}
+
+// A tab needs a tab list: the screen's tabs, wherever they stand, are owned by one.
+void WebWindow::syncTabList() {
+    std::string owned;
+    for (const auto& c : screen_->controls())
+        if (c->role() == Role::Tab)
+            owned += (owned.empty() ? "" : " ") + nodeFor(*c).element["id"].as<std::string>();
+    if (owned == tabsOwned_) return;
+    tabsOwned_ = owned;
+    setAttribute(tabList_, "role", owned.empty() ? "" : "tablist");
+    setAttribute(tabList_, "aria-owns", owned);
 }
 
 void WebWindow::takeFocus() {

@@ -53,6 +53,7 @@ private:
     void syncFrame();
     void syncControl(const Control& c, Node& n);
     void syncAccess(const Control& c, Node& n);
+    void syncTabList();
     void restack();
     void redrawSurface();
 
@@ -66,6 +67,8 @@ private:
     emscripten::val client_;
     emscripten::val design_;
     emscripten::val canvas_;
+    emscripten::val tabList_;
+    std::string tabsOwned_;
     std::string frameDrawn_;
     std::map<const Control*, Node> nodes_;
     std::vector<const Control*> order_;
