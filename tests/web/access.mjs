@@ -12,7 +12,10 @@ const colourNames = {'#ffff00': 'yellow', '#ffffff': 'white', '#3187d6': 'blue',
 async function audit(d) {
   if (!await d.evaluate(() => !!window.axe)) await d.page.addScriptTag({path: axePath});
   return d.evaluate(async tags => (await axe.run(document, {runOnly: {type: 'tag', values: tags}})).violations.map(v => ({
-    id: v.id, targets: v.nodes.map(n => n.target.join(' ')),
+    id: v.id, targets: v.nodes.map(n => {
+      const e = document.querySelector(n.target[0]);
+      return e?.dataset.name ? `${e.closest('[data-screen]').dataset.screen} ${e.dataset.name}${e.dataset.index ?? ''}` : n.target.join(' ');
+    }),
     contrasts: v.nodes.map(n => n.any.map(c => c.data).find(x => x && x.contrastRatio)).filter(Boolean)})), tags);
 }
 
