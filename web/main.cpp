@@ -1,5 +1,6 @@
 #include <emscripten.h>
 
+#include <iterator>
 #include <memory>
 
 #include "app/registry.h"
@@ -37,12 +38,22 @@ EMSCRIPTEN_KEEPALIVE void quillon_pointer(int window, int action, int button, in
     platform->deliver([&] { s->pointer(e); });
 }
 
-// 1 Page Down, 2 Right, 3 F11, 4 Escape. True when the program takes the key.
+// A key by its place in this table, as the page's own table numbers it (0 any other key).
+// True when the program takes the key.
 EMSCRIPTEN_KEEPALIVE int quillon_key(int code) {
+    using ui::Key;
+    constexpr Key keys[] = {Key::Other, Key::PageDown, Key::Right,   Key::F11,  Key::Escape,
+                            Key::Tab,   Key::BackTab,  Key::Enter,   Key::Space, Key::Left,
+                            Key::Up,    Key::Down,     Key::B,       Key::Period};
     ui::web::WebWindow* w = platform ? platform->activeWindow() : nullptr;
-    if (!w || !w->screen() || !platform->eventSink() || code < 1 || code > 4) return 0;
-    constexpr ui::Key keys[] = {ui::Key::PageDown, ui::Key::Right, ui::Key::F11, ui::Key::Escape};
-    return platform->eventSink()->keyPressed(*w->screen(), keys[code - 1]) ? 1 : 0;
+    if (!w || !w->screen() || !platform->eventSink() || code < 0 || code >= int(std::size(keys)))
+        return 0;
+    return platform->eventSink()->keyPressed(*w->screen(), keys[code]) ? 1 : 0;
+}
+
+// A press on the blanked page brings the lesson back.
+EMSCRIPTEN_KEEPALIVE void quillon_unblank() {
+    if (platform && platform->eventSink()) platform->eventSink()->blankEnded();
 }
 
 // A key on a focused button, option button or tick box.

@@ -103,12 +103,14 @@ void WebPlatform::activate(WebWindow& window) {
     restack();
 }
 
-// Topmost windows above the rest, each group in the order last shown or pressed.
+// Topmost windows above the rest, each group in the order last shown or pressed; the last
+// has the keyboard.
 void WebPlatform::restack() {
     int z = 1;
     for (bool topmost : {false, true})
         for (WebWindow* w : stacking_)
             if (w->screen() && w->screen()->topmost() == topmost) w->setStacking(z++);
+    for (WebWindow* w : stacking_) w->setActive(w == activeWindow());
 }
 
 void WebPlatform::showWindow(Screen& screen) {
@@ -134,11 +136,18 @@ void WebPlatform::announce(Screen&, const std::string& text) {
 
 void WebPlatform::refresh() {
     bool fills = false;
+    bool blanked = false;
     for (const auto& [screen, window] : windows_) {
         window->sync();
         fills = fills || (screen->shown() && screen->view().fillsDisplay);
+        blanked = blanked || screen->blanked();
     }
     restack();
+    if (WebWindow* active = activeWindow()) active->takeFocus();
+    if (blanked != blanked_) {
+        blanked_ = blanked;
+        val::global("Quillon").call<void>("blank", blanked);
+    }
     // Projector mode is the browser's full screen, where the page may have it.
     if (fills != wantsFullScreen_) {
         wantsFullScreen_ = fills;

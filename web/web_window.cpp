@@ -63,6 +63,44 @@ const char* tagOf(ControlKind kind) {
 
 val document() { return val::global("document"); }
 
+const char* ariaRole(Role role) {
+    switch (role) {
+        case Role::Button: return "button";
+        case Role::Tab: return "tab";
+        case Role::RadioButton: return "radio";
+        case Role::CheckBox: return "checkbox";
+        case Role::Group: return "group";
+        case Role::Auto:
+        case Role::Hidden:
+        case Role::Text: break;
+    }
+    return "";
+}
+
+// The text the element itself shows, which a screen reader already reads as its name.
+std::string ownText(const Control& c) {
+    switch (c.kind()) {
+        case ControlKind::Button: return c.picture() ? "" : c.caption();
+        case ControlKind::Label:
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox: return c.caption();
+        case ControlKind::Image:
+        case ControlKind::Line:
+        case ControlKind::Frame:
+        case ControlKind::PictureBox:
+        case ControlKind::Circle: break;
+    }
+    return "";
+}
+
+// An empty value takes the attribute away.
+void setAttribute(const val& element, const char* name, const std::string& value) {
+    if (value.empty())
+        element.call<void>("removeAttribute", std::string(name));
+    else
+        element.call<void>("setAttribute", std::string(name), value);
+}
+
 val make(const char* tag) {
     if (std::string(tag) == "svg")
         return document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
@@ -83,7 +121,7 @@ void drawStrokes(const val& canvas, const Stroke* strokes, std::size_t count, do
 WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
     : platform_(platform), screen_(&screen), id_(id), frame_(make("div")),
       caption_(make("div")), client_(make("div")), design_(make("div")),
-      canvas_(make("canvas")) {
+      canvas_(make("canvas")), tabList_(make("div")) {
     frame_.set("className", std::string("window"));
     frame_["dataset"].set("screen", screen.name());
     frame_["dataset"].set("window", id);
@@ -95,6 +133,7 @@ WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
     frame_.call<void>("appendChild", client_);
     client_.call<void>("appendChild", canvas_);
     client_.call<void>("appendChild", design_);
+    client_.call<void>("appendChild", tabList_);
     platform_.desktop().call<void>("appendChild", frame_);
     screen.surface().setListener(this);
 }
@@ -114,6 +153,10 @@ void WebWindow::hide() { frame_["style"].set("display", std::string("none")); }
 
 void WebWindow::setStacking(int z) { frame_["style"].set("zIndex", z); }
 
+void WebWindow::setActive(bool active) {
+    frame_["classList"].call<void>("toggle", std::string("active"), active);
+}
+
 Control* WebWindow::controlNumbered(int number) const {
     for (const auto& [control, node] : nodes_)
         if (node.number == number) return const_cast<Control*>(control);
@@ -131,10 +174,12 @@ WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     n.element["dataset"].set("name", c.name());
     if (c.index() >= 0) n.element["dataset"].set("index", c.index());
     n.element["dataset"].set("control", n.number);
+    n.element.set("id", "w" + std::to_string(id_) + "c" + std::to_string(n.number));
     if (c.kind() == ControlKind::OptionButton || c.kind() == ControlKind::CheckBox) {
         val input = make("input");
         input.set("type", std::string(c.kind() == ControlKind::CheckBox ? "checkbox" : "radio"));
-        input.set("tabIndex", -1);
+        // Only drawn: its label is the control that a screen reader meets.
+        input.set("inert", true);
         n.element.call<void>("appendChild", input);
         n.element.call<void>("appendChild", make("span"));
     } else if (c.kind() == ControlKind::Line) {
@@ -153,7 +198,12 @@ void WebWindow::sync() {
     syncedRevision_ = screen_->revision();
     screen_->markDrawn();
     syncFrame();
-    for (const auto& owned : screen_->controls()) syncControl(*owned, nodeFor(*owned));
+    for (const auto& owned : screen_->controls()) {
+        Node& n = nodeFor(*owned);
+        syncControl(*owned, n);
+        syncAccess(*owned, n);
+    }
+    syncTabList();
     restack();
 }
 
@@ -195,6 +245,7 @@ void WebWindow::syncFrame() {
             close.set("className", std::string("close"));
             close.set("textContent", std::string("\u00D7"));
             close.set("tabIndex", -1);
+            close.call<void>("setAttribute", std::string("aria-label"), std::string("Close"));
             caption_.call<void>("appendChild", close);
         }
     }
@@ -233,7 +284,7 @@ void WebWindow::syncControl(const Control& c, Node& n) {
                      css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
             if (c.pressed()) style += "border-style:inset;";
             content = (picture ? picture->url() : "") + "|" + c.caption() +
-                      (c.enabled() ? "" : "|off") + (c.tabStop() ? "" : "|notab");
+                      (c.enabled() ? "" : "|off");
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
@@ -292,7 +343,6 @@ void WebWindow::syncControl(const Control& c, Node& n) {
         case ControlKind::Button: {
             n.element.set("innerHTML", std::string(""));
             n.element.set("disabled", !c.enabled());
-            n.element.set("tabIndex", c.tabStop() ? 0 : -1);
             if (picture) {
                 val img = make("img");
                 img.set("src", picture->url());
@@ -336,6 +386,58 @@ void WebWindow::syncControl(const Control& c, Node& n) {
             break;
         }
         case ControlKind::Circle: break;
+    }
+}
+
+// The model's role, name and state on the element; the ring on the focused one while the
+// keyboard is in use.
+void WebWindow::syncAccess(const Control& c, Node& n) {
+    const Role role = c.role();
+    const bool named = role != Role::Hidden && role != Role::Text;
+    const std::string label = named && c.accessibleName() != ownText(c) ? c.accessibleName() : "";
+    const bool checkable = role == Role::RadioButton || role == Role::CheckBox;
+    const std::string checked = checkable ? (c.value() ? "true" : "false") : "";
+    const bool disabled = c.acts() && !c.enabled();
+    // A page's button is in the browser's own Tab order unless taken out.
+    const bool focusable = screen_->takesFocus(c) || c.kind() == ControlKind::Button;
+    const bool ring = screen_->focusShown() && screen_->focused() == &c;
+    const std::string told = std::string(ariaRole(role)) + "|" + label + "|" + checked +
+                             (role == Role::Hidden ? "|h" : "|") + (disabled ? "d" : "") +
+                             (focusable ? "f" : "") + (ring ? "r" : "");
+    if (told == n.told) return;
+    n.told = told;
+    setAttribute(n.element, "role", ariaRole(role));
+    setAttribute(n.element, "aria-hidden", role == Role::Hidden ? "true" : "");
+    setAttribute(n.element, "aria-label", label);
+    setAttribute(n.element, "aria-disabled", disabled ? "true" : "");
+    setAttribute(n.element, "aria-checked", checked);
+    setAttribute(n.element, "tabindex", focusable ? "-1" : "");
+    setAttribute(n.element, "data-ring", ring ? "on" : "");
+}
+
+// A tab needs a tab list: the screen's tabs, wherever they stand, are owned by one.
+void WebWindow::syncTabList() {
+    std::string owned;
+    for (const auto& c : screen_->controls())
+        if (c->role() == Role::Tab)
+            owned += (owned.empty() ? "" : " ") + nodeFor(*c).element["id"].as<std::string>();
+    if (owned == tabsOwned_) return;
+    tabsOwned_ = owned;
+    setAttribute(tabList_, "role", owned.empty() ? "" : "tablist");
+    setAttribute(tabList_, "aria-owns", owned);
+}
+
+void WebWindow::takeFocus() {
+    if (!screen_) return;
+    const val active = document()["activeElement"];
+    if (const Control* c = screen_->focused()) {
+        const val element = nodeFor(*c).element;
+        if (active.strictlyEquals(element)) return;
+        val options = val::object();
+        options.set("preventScroll", true);
+        element.call<void>("focus", options);
+    } else if (platform_.desktop().call<bool>("contains", active)) {
+        active.call<void>("blur");
     }
 }
 

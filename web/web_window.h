@@ -30,9 +30,13 @@ public:
     // Brings every element up to date with the model.
     void sync();
     void setStacking(int z);
+    // The window with the keyboard, the only one whose focus ring shows.
+    void setActive(bool active);
     void hide();
     // A control by the number its element carries, while the screen is here.
     Control* controlNumbered(int number) const;
+    // The page's keyboard focus onto the model's focused control, so a screen reader says it.
+    void takeFocus();
 
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
@@ -42,11 +46,14 @@ private:
         emscripten::val element;
         std::string drawn;  // what the element shows now, to write only what changed
         int number = 0;
+        std::string told;  // what it tells assistive technology now, likewise
     };
     Node& nodeFor(const Control& c);
     emscripten::val containerElement(const Control* container);
     void syncFrame();
     void syncControl(const Control& c, Node& n);
+    void syncAccess(const Control& c, Node& n);
+    void syncTabList();
     void restack();
     void redrawSurface();
 
@@ -60,6 +67,8 @@ private:
     emscripten::val client_;
     emscripten::val design_;
     emscripten::val canvas_;
+    emscripten::val tabList_;
+    std::string tabsOwned_;
     std::string frameDrawn_;
     std::map<const Control*, Node> nodes_;
     std::vector<const Control*> order_;

@@ -1,8 +1,10 @@
 // node tests/web/run.mjs [--engines chrome,firefox,webkit] [--monkey N] [--seed S] [PAGE]
-// The journeys and the label fit in every engine, the monkey in Chromium; non-zero on a failure.
+// The journeys and the label fit in every engine; axe, the keys-only journey and the monkey in
+// Chromium; non-zero on a failure.
 import {mkdirSync} from 'node:fs';
 import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
+import {chromeJourneys} from './access.mjs';
 import {open} from './drivers.mjs';
 import {expectShown, journeys, overflowingLabels} from './journeys.mjs';
 import {monkey} from './monkey.mjs';
@@ -37,10 +39,10 @@ for (const engine of engines) {
     await expectShown(d, ...screens);
     for (const label of await overflowingLabels(d)) overflow.set(label.split(':')[0], label);
   };
-  for (const [name, journey] of Object.entries(journeys)) {
+  for (const [name, journey] of Object.entries({...journeys, ...(engine === 'chrome' ? chromeJourneys : {})})) {
     const t = Date.now();
     try {
-      await within(60000, journey(d, see));
+      await within(60000, journey(d, see, m => console.log(`       ${m}`)));
       report(true, `${name} (${Date.now() - t} ms)`);
     } catch (e) {
       const shot = `${out}/${engine}-${name.replace(/\W+/g, '-')}.png`;
