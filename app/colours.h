@@ -14,6 +14,11 @@ inline constexpr std::array<ui::Colour, 16> basicColours = {
 };
 
 constexpr ui::Colour basicColour(int index) { return basicColours.at(static_cast<std::size_t>(index)); }
+// What a screen reader calls each of them, in the same order.
+inline constexpr std::array<const char*, 16> basicColourNames = {
+    "black", "navy",   "green", "teal",   "maroon",  "purple", "olive",  "silver",
+    "grey",  "blue",   "lime",  "aqua",   "red",     "magenta",   "yellow", "white",
+};
 
 // The ground of the standard screen, and the board blue one step of blue above it.
 inline constexpr ui::Colour standardBlue = ui::rgb(49, 135, 214);

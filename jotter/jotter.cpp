@@ -99,8 +99,11 @@ void jotter::Form_Load() {
     landscape_.setBackColour(boardBlue);
     setTopmost(true);
     for (int i = 0; i < swatchCount; ++i) {
-        landscapeSwatches_[static_cast<std::size_t>(i)]->setBackColour(basicColour(i));
-        portraitSwatches_[static_cast<std::size_t>(i)]->setBackColour(basicColour(i));
+        for (ui::Control* swatch : {landscapeSwatches_[static_cast<std::size_t>(i)],
+                                    portraitSwatches_[static_cast<std::size_t>(i)]}) {
+            swatch->setBackColour(basicColour(i));
+            swatch->setAccessibleName(basicColourNames[static_cast<std::size_t>(i)]);
+        }
     }
     auto landscapeSwatch = [this](int i) -> ui::Control& { return *landscapeSwatches_[static_cast<std::size_t>(i)]; };
     auto portraitSwatch = [this](int i) -> ui::Control& { return *portraitSwatches_[static_cast<std::size_t>(i)]; };

@@ -23,7 +23,7 @@ ui::ControlDesign firstTabDesign() {
             .left = 9600, .top = 2400, .width = 2235, .height = 495,
             .font = {"Tahoma", 18, true}, .foreColour = yellow, .backColour = black,
             .opaque = false, .border = true, .alignment = ui::Alignment::Centre,
-            .visible = false};
+            .visible = false, .role = ui::Role::Tab};
 }
 
 MenuTabs::MenuTabs(ui::Screen& screen)

@@ -118,6 +118,7 @@ std::string Control::accessibleName() const {
 bool Control::acts() const {
     switch (role()) {
         case Role::Button:
+        case Role::Tab:
         case Role::RadioButton:
         case Role::CheckBox: return true;
         case Role::Auto:

@@ -9,7 +9,7 @@ namespace ui {
 enum class ControlKind { Label, Button, OptionButton, CheckBox, Frame, PictureBox, Image, Line, Circle };
 enum class Alignment { Left, Right, Centre };
 // What assistive technology is told a control is. Auto: what its kind and handlers make it.
-enum class Role { Auto, Hidden, Text, Button, RadioButton, CheckBox, Group };
+enum class Role { Auto, Hidden, Text, Button, Tab, RadioButton, CheckBox, Group };
 
 // One row of a screen's design table: what a control is when the screen loads.
 struct ControlDesign {

@@ -393,7 +393,10 @@ void WebWindow::syncControl(const Control& c, Node& n) {
 // keyboard is in use.
 void WebWindow::syncAccess(const Control& c, Node& n) {
     const Role role = c.role();
-    const bool named = role != Role::Hidden && role != Role::Text;
+    // Text drawn in signs and bars (a surd) is read by its name, as a picture is.
+    const bool drawnText = role == Role::Text && c.accessibleName() != ownText(c);
+    const std::string ariaRoleName = drawnText ? "img" : ariaRole(role);
+    const bool named = drawnText || (role != Role::Hidden && role != Role::Text);
     const std::string label = named && c.accessibleName() != ownText(c) ? c.accessibleName() : "";
     const bool checkable = role == Role::RadioButton || role == Role::CheckBox;
     const std::string checked = checkable ? (c.value() ? "true" : "false") : "";
@@ -401,12 +404,12 @@ void WebWindow::syncAccess(const Control& c, Node& n) {
     // A page's button is in the browser's own Tab order unless taken out.
     const bool focusable = screen_->takesFocus(c) || c.kind() == ControlKind::Button;
     const bool ring = screen_->focusShown() && screen_->focused() == &c;
-    const std::string told = std::string(ariaRole(role)) + "|" + label + "|" + checked +
+    const std::string told = ariaRoleName + "|" + label + "|" + checked +
                              (role == Role::Hidden ? "|h" : "|") + (disabled ? "d" : "") +
                              (focusable ? "f" : "") + (ring ? "r" : "");
     if (told == n.told) return;
     n.told = told;
-    setAttribute(n.element, "role", ariaRole(role));
+    setAttribute(n.element, "role", ariaRoleName);
     setAttribute(n.element, "aria-hidden", role == Role::Hidden ? "true" : "");
     setAttribute(n.element, "aria-label", label);
     setAttribute(n.element, "aria-disabled", disabled ? "true" : "");
