@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "qt/accessibility.h"
 #include "qt/convert.h"
 #include "qt/qt_picture.h"
 
@@ -86,6 +87,7 @@ private:
 
 QtPlatform::QtPlatform() : keys_(std::make_unique<KeyFilter>(*this)) {
     QCoreApplication::instance()->installEventFilter(keys_.get());
+    installAccessibility();
 }
 
 QtPlatform::~QtPlatform() = default;

@@ -8,9 +8,11 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "qt/accessibility.h"
 #include "qt/button_widget.h"
 #include "qt/choice_widgets.h"
 #include "qt/container_widget.h"
+#include "qt/cover_widget.h"
 #include "qt/convert.h"
 #include "qt/painting.h"
 #include "qt/qt_picture.h"
@@ -54,6 +56,9 @@ ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
       topmost_(screen.topmost()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The model holds the keyboard's focus; the window only takes the keys for it.
+    setFocusPolicy(Qt::StrongFocus);
+    cover_ = new CoverWidget(*this);
     screen.surface().setListener(this);
 }
 
@@ -63,6 +68,8 @@ void ScreenWindow::detach() {
     if (!screen_) return;
     screen_->surface().setListener(nullptr);
     screen_ = nullptr;
+    for (const auto& [control, id] : accessibles_) QAccessible::deleteAccessibleInterface(id);
+    accessibles_.clear();
     for (auto& [control, w] : widgets_) {
         if (!w) continue;
         // Its connections reach the control, which goes with the screen.
@@ -98,10 +105,6 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
     }
     // The pointer goes to the window and the model; a widget keeps only its look and focus.
     button->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A key on the focused widget activates it as the model says.
-    Platform& platform = platform_;
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [&platform, &c] { platform.deliver([&c] { c.activate(); }); });
     widgets_[&c] = button;
     return button;
 }
@@ -114,7 +117,7 @@ void ScreenWindow::syncWidget(Control& c, QWidget* w) {
     w->setEnabled(c.enabled());
     w->setFont(toQFont(c.font(), view_.scale));
     if (auto* b = dynamic_cast<ButtonWidget*>(w)) b->setScale(view_.scale);
-    w->setFocusPolicy(c.tabStop() ? Qt::StrongFocus : Qt::NoFocus);
+    w->setFocusPolicy(Qt::NoFocus);
     if (auto* b = dynamic_cast<QAbstractButton*>(w); b && !dynamic_cast<ButtonWidget*>(w)) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Window, toQColor(c.backColour()));
@@ -167,7 +170,46 @@ void ScreenWindow::sync() {
             if (QWidget* w = widgetFor(*c)) w->raise();
         stacking_ = std::move(stacking);
     }
+    cover_->setGeometry(rect());
+    cover_->raise();
+    cover_->update();
     update();
+    tellFocus();
+}
+
+std::vector<Control*> ScreenWindow::exposedControls() const {
+    std::vector<Control*> exposed;
+    if (!screen_) return exposed;
+    for (Control* c : screen_->readingOrder()) {
+        if (c->role() == Role::Hidden || c->role() == Role::Group) continue;
+        bool onView = true;
+        for (const Control* k = c; k; k = k->container()) onView = onView && k->visible();
+        if (onView) exposed.push_back(c);
+    }
+    return exposed;
+}
+
+QAccessibleInterface* ScreenWindow::accessibleFor(Control* c) {
+    auto it = accessibles_.find(c);
+    if (it == accessibles_.end())
+        it = accessibles_
+                 .emplace(c, QAccessible::registerAccessibleInterface(new ControlAccessible(this, c)))
+                 .first;
+    return QAccessible::accessibleInterface(it->second);
+}
+
+// A screen reader follows the focus, and says again the focused item's name when it changes
+// (an edge chosen by Space).
+void ScreenWindow::tellFocus() {
+    Control* focused = screen_ ? screen_->focused() : nullptr;
+    const std::string name = focused ? focused->accessibleName() : std::string();
+    if (focused == toldFocus_ && name == toldName_) return;
+    const bool moved = focused != toldFocus_;
+    toldFocus_ = focused;
+    toldName_ = name;
+    if (!focused || !QAccessible::isActive()) return;
+    QAccessibleEvent event(accessibleFor(focused), moved ? QAccessible::Focus : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ScreenWindow::applyTopmost() {
@@ -341,6 +383,13 @@ void ScreenWindow::showEvent(QShowEvent* event) {
 
 
 
-void ScreenWindow::announce(const QString& text) { announcement_ = text; }
+void ScreenWindow::announce(const QString& text) {
+    announcement_ = text;
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent named(accessibleFor(nullptr), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent alert(accessibleFor(nullptr), QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
 
 }  // namespace ui::qt

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAccessible>
 #include <QImage>
 #include <QLineF>
 #include <QPen>
@@ -6,6 +7,7 @@
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/screen.h"
@@ -15,6 +17,7 @@
 namespace ui::qt {
 
 class QtPlatform;
+class CoverWidget;
 
 // The window of one shown screen. It draws what the model holds (the ground, the picture,
 // the drawing surface's strokes, the windowless controls, a widget per windowed control) at
@@ -39,6 +42,11 @@ public:
     // Tells assistive technology a text the screen now shows.
     void announce(const QString& text);
     const QString& announcement() const { return announcement_; }
+    // The controls on view that assistive technology is told of, in reading order.
+    std::vector<Control*> exposedControls() const;
+    // The interface of one of them, or of the announcement (null).
+    QAccessibleInterface* accessibleFor(Control* c);
+    QtPlatform& platform() const { return platform_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -50,7 +58,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void tellFocus();
+
     QString announcement_;
+    std::map<const Control*, QAccessible::Id> accessibles_;
+    // What a screen reader was last told has the focus, and its name then.
+    const Control* toldFocus_ = nullptr;
+    std::string toldName_;
+    CoverWidget* cover_;
     void forwardPointer(QMouseEvent* event, PointerAction action);
     void applyTopmost();
     void applyView();

@@ -208,6 +208,8 @@ reflections::reflections(Registry& registry)
 
 void reflections::Form_Load() {
     setupform(*this);
+    // Here the solution button checks the pupil's crosses, and shows and says so.
+    cmdsoln_.setAccessibleName("Check");
     if (auto check = ui::loadPicture(platform(), "images/check.jpg")) cmdsoln_.setPicture(*check);
     setBackColour(boardBlue);
     for (ui::Control* c : boardBlue_) c->setBackColour(boardBlue);

@@ -318,6 +318,16 @@ bool Screen::takesFocus(const Control& c) const {
     return true;
 }
 
+TwipRect Screen::areaOf(const Control& c) const {
+    TwipRect area = isWindowed(c.kind()) ? TwipRect{c.left(), c.top(), c.width(), c.height()}
+                                         : c.drawnArea();
+    for (const Control* holder = c.container(); holder; holder = holder->container()) {
+        area.left += holder->left();
+        area.top += holder->top();
+    }
+    return area;
+}
+
 Control* Screen::focused() const {
     return focused_ && takesFocus(*focused_) ? focused_ : nullptr;
 }
@@ -353,12 +363,12 @@ bool Screen::key(Key k) {
     }
     Control* c = focused();
     if (!c) return false;
+    // A clicker's keys leave the ring as it is: only keys used on the focus show it.
+    const bool used = k == Key::Enter || k == Key::Space || (c->onKey && c->onKey(k));
+    if (!used) return false;
     showFocus(true);
-    if (k == Key::Enter || k == Key::Space) {
-        c->activate();
-        return true;
-    }
-    return c->onKey && c->onKey(k);
+    if (k == Key::Enter || k == Key::Space) c->activate();
+    return true;
 }
 
 void Screen::setBlanked(bool v) {

@@ -73,6 +73,8 @@ public:
     // A new member of a control array: a hidden copy of member 0, in front of it.
     Control& createMember(std::string_view name, int index);
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    // The design's order, whatever has been brought to the front: the keyboard's order.
+    const std::vector<Control*>& readingOrder() const { return readingOrder_; }
     void bringToFront(Control& c);
     void sendToBack(Control& c);
     Timer& timer(std::string_view name) const;
@@ -98,6 +100,9 @@ public:
     // Whether the focus ring is drawn: from a key on until the next press of the pointer.
     bool focusShown() const { return focusShown_; }
     bool takesFocus(const Control& c) const;
+    // Where a control lies in the client area, whatever frames hold it: for the focus ring and
+    // for assistive technology.
+    TwipRect areaOf(const Control& c) const;
 
     // A presenter's blank key: the window shows black and the pointer does nothing but end it.
     bool blanked() const { return blanked_; }

@@ -60,24 +60,3 @@ TEST_F(QtAppTest, ForwardKeyOnAMenuDoesNothing) {
 }
 
 }  // namespace
-
-namespace {
-
-// Space on a focused option button asks the model, which chooses it; a second Space leaves it
-// chosen, as a click would, instead of Qt turning it off.
-TEST_F(QtAppTest, SpaceOnAFocusedOptionChoosesItThroughTheModel) {
-    registry.deliver([&] { registry.show("hamilton"); });
-    ui::Screen& s = registry.screen("hamilton");
-    QWidget* cube = window("hamilton").widgetFor(s.control("Option2"));
-    QApplication::setActiveWindow(&window("hamilton"));
-    cube->setFocus();
-    for (int i = 0; i < 2; ++i) {
-        QTest::keyClick(cube, Qt::Key_Space);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(s.control("Option2").value(), 1);
-        EXPECT_EQ(s.control("Option1").value(), 0);
-        EXPECT_TRUE(static_cast<QAbstractButton*>(cube)->isChecked());
-    }
-}
-
-}  // namespace

@@ -34,8 +34,11 @@ protected:
     static QColor colourAt(const QImage& image, int xTwips, int yTwips) {
         return image.pixelColor(atTwips(xTwips, yTwips));
     }
+    // At a point of a widget, as the window system gives it: to the window, which hands it to
+    // the model (a widget sent the click itself would take it whatever the model says).
     void clickAt(QWidget& target, QPoint at) {
-        QTest::mouseClick(&target, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(target.window(), Qt::LeftButton, Qt::NoModifier,
+                          target.mapTo(target.window(), at));
         QCoreApplication::processEvents();
     }
 
