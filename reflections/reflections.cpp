@@ -33,15 +33,16 @@ struct Corner {
     const char* disc;
     const char* cross;
     ui::Colour colour;
+    const char* colourName;  // how a screen reader tells the corners apart
     int homeRow;
     const char* discEdge;
     const char* crossEdge;
 };
 constexpr std::array<Corner, 4> corners = {{
-    {"Shapeblack", "Labelblack", rgb(255, 255, 0), 6, "Line1", "Line5"},
-    {"Shapepink", "Labelpink", rgb(192, 0, 192), 8, "Line2", "Line6"},
-    {"Shapeblue", "Labelblue", rgb(255, 128, 0), 7, "Line3", "Line7"},
-    {"Shapered", "Labelred", rgb(255, 0, 0), 5, "Line4", "Line8"},
+    {"Shapeblack", "Labelblack", rgb(255, 255, 0), "yellow", 6, "Line1", "Line5"},
+    {"Shapepink", "Labelpink", rgb(192, 0, 192), "purple", 8, "Line2", "Line6"},
+    {"Shapeblue", "Labelblue", rgb(255, 128, 0), "orange", 7, "Line3", "Line7"},
+    {"Shapered", "Labelred", rgb(255, 0, 0), "red", 5, "Line4", "Line8"},
 }};
 constexpr int homeX = 8450;  // 350 right of the last column
 
@@ -181,6 +182,7 @@ reflections::reflections(Registry& registry)
       questionText_(control("Label3")), mirrorLine_(control("Line9")) {
     for (const Corner& c : corners) {
         discs_.push_back(&control(c.disc));
+        discs_.back()->setRole(ui::Role::Text);
         crosses_.push_back(&control(c.cross));
         discEdges_.push_back(&control(c.discEdge));
         crossEdges_.push_back(&control(c.crossEdge));
@@ -288,6 +290,8 @@ void reflections::placeshape(const VertexTable& shapepoints) {
         const Vertex& p = shapepoints[k];
         d.setLeft(static_cast<int>(std::lround(gridTables.x(p.x) - d.width() / 2.0 + 10)));
         d.setTop(static_cast<int>(std::lround(gridTables.y(p.y) - d.height() / 2.0 + 20)));
+        d.setAccessibleName(std::string(corners[k].colourName) + " corner at " +
+                            std::to_string(p.x) + ", " + std::to_string(p.y));
     }
     for (std::size_t k = 0; k < corners.size(); ++k)
         join(*discEdges_[k], *discs_[k], *discs_[(k + 1) % corners.size()]);
@@ -309,14 +313,14 @@ void reflections::joincrosses() {
     }
 }
 
-// "cross 2 at 3, -1" once on a grid point; where it waits beside the grid, just "cross 2".
+// "purple cross at 3, -1" once on a grid point; where it waits beside the grid, "purple cross".
 void reflections::nameCross(std::size_t k) {
     ui::Control& c = *crosses_[k];
     const int cx = c.left() + c.width() / 2, cy = c.top() + c.height() / 2;
     const int column = snapColumn(cx), row = snapRow(cy);
     const bool onPoint = static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) == cx &&
                          static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) == cy;
-    std::string name = "cross " + std::to_string(k + 1);
+    std::string name = std::string(corners[k].colourName) + " cross";
     if (onPoint)
         name += " at " + std::to_string(gridMinX + column) + ", " + std::to_string(gridMaxY - row);
     c.setAccessibleName(name);

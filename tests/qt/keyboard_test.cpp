@@ -78,16 +78,17 @@ TEST_F(Keyboard, SolvesALevelTwoReflection) {
     tabTo("reflections", [](const ui::Control& c) { return c.name() == "Option2"; });
     key("reflections", Qt::Key_Space);
     ASSERT_EQ(screen.level(), 2);
-    for (int k = 0; k < 4; ++k) {
-        const std::string cross = "cross " + std::to_string(k + 1);
+    const char* const colours[] = {"yellow", "purple", "orange", "red"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::string cross = std::string(colours[k]) + " cross";
         tabTo("reflections", [&](const ui::Control& c) {
             return c.accessibleName().rfind(cross, 0) == 0;
         });
-        const reflect::Vertex target = screen.question().imagepoints[static_cast<std::size_t>(k)];
+        const reflect::Vertex target = screen.question().imagepoints[k];
         // Steps along the grid, reading where the cross is as a screen reader hears it.
         for (int step = 0; step < 40; ++step) {
             int x = 99, y = 99;
-            std::sscanf(screen.focused()->accessibleName().c_str(), "cross %*d at %d, %d", &x, &y);
+            std::sscanf(screen.focused()->accessibleName().c_str(), "%*s cross at %d, %d", &x, &y);
             if (x == target.x && y == target.y) break;
             key("reflections", x == 99          ? Qt::Key_Left
                                : x < target.x   ? Qt::Key_Right
