@@ -11,8 +11,9 @@ namespace ui::qt {
 
 namespace {
 
-// Black shows on the board's blue and on the grey of the title alike.
-constexpr int ringWidth = 3;
+// Two tones, white around black, so the ring shows on black topics, the board's blue and the
+// title's grey alike.
+constexpr int ringWidth = 4;
 constexpr int smallestRing = 16;
 
 }  // namespace
@@ -40,8 +41,10 @@ void CoverWidget::paintEvent(QPaintEvent*) {
     box.adjust(-growX, -growY, growX, growY);
     const QRect ring = box.adjusted(ringWidth / 2, ringWidth / 2, -(ringWidth + 1) / 2,
                                     -(ringWidth + 1) / 2);
-    p.setPen(QPen(Qt::black, ringWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(Qt::white, ringWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(ring);
+    p.setPen(QPen(Qt::black, ringWidth / 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(ring.adjusted(ringWidth / 4, ringWidth / 4, -ringWidth / 4, -ringWidth / 4));
 }
 
 }  // namespace ui::qt
