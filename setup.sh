@@ -15,7 +15,7 @@ web_packages="emscripten fonttools python3-brotli"
 test_web_packages="chromium firefox-esr webkit2gtk-driver"
 case "$mode" in
   web) packages="cmake make $web_packages fonts-wine fonts-liberation" ;;
-  test) packages="$packages $web_packages $test_web_packages" ;;
+  test) packages="$packages $web_packages $test_web_packages clang-format" ;;
 esac
 command -v npm >/dev/null || packages="$packages nodejs npm"
 missing=""

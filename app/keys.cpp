@@ -29,12 +29,8 @@ struct Binding {
 };
 
 constexpr Binding bindings[] = {
-    {ui::Key::PageDown, pressNext},
-    {ui::Key::Right, pressNext},
-    {ui::Key::F11, switchProjector},
-    {ui::Key::Escape, leaveProjector},
-    {ui::Key::B, blank},
-    {ui::Key::Period, blank},
+    {ui::Key::PageDown, pressNext},    {ui::Key::Right, pressNext}, {ui::Key::F11, switchProjector},
+    {ui::Key::Escape, leaveProjector}, {ui::Key::B, blank},         {ui::Key::Period, blank},
 };
 
 }  // namespace

@@ -12,8 +12,8 @@ struct ToolbarPicture {
 };
 
 constexpr ToolbarPicture toolbarPictures[] = {
-    {"cmdexit", "Images\\exit.jpg", "Exit"},          {"cmdgo", "Images\\next.jpg", "Next"},
-    {"cmdsoln", "Images\\solution.jpg", "Solution"},  {"Cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdexit", "Images\\exit.jpg", "Exit"},         {"cmdgo", "Images\\next.jpg", "Next"},
+    {"cmdsoln", "Images\\solution.jpg", "Solution"}, {"Cmdcheckit", "images\\check.jpg", "Check"},
     {"cmdjotter", "Images\\jotter.jpg", "Jotter"},
 };
 

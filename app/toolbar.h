@@ -3,7 +3,7 @@
 namespace ui {
 class Control;
 class Screen;
-}
+}  // namespace ui
 
 // Pictures and places of the activity buttons a screen has (exit, next, solution, check,
 // jotter), found by name in any letter case. Each assignment stands alone.

@@ -1,6 +1,7 @@
 #pragma once
 // What the Qt benchmarks share: the program with one screen shown, a real mouse event, a
 // count of paints, the median, and a main() on the offscreen platform.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QObject>
 #include <QWidget>
 #include <algorithm>
-#include <benchmark/benchmark.h>
 #include <functional>
 #include <vector>
 

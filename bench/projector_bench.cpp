@@ -37,9 +37,10 @@ void HamiltonEdgeClick(benchmark::State& state) {
     const ui::Control& line = shown.registry.screen("hamilton").control("Line1", 0);
     const ui::View& v = shown.window->view();
     const QPointF centre = QPointF(v.toWindowX((line.x1() + line.x2()) / 2),
-                                   v.toWindowY((line.y1() + line.y2()) / 2)) / 15;
-    const std::string name = state.range(0) ? "hamilton edge click, projector"
-                                             : "hamilton edge click, design size";
+                                   v.toWindowY((line.y1() + line.y2()) / 2)) /
+                           15;
+    const std::string name =
+        state.range(0) ? "hamilton edge click, projector" : "hamilton edge click, design size";
     PaintCounter counter;
     shown.window->installEventFilter(&counter);
     timed(state, name, [&] {
@@ -51,8 +52,13 @@ void HamiltonEdgeClick(benchmark::State& state) {
     });
     shown.window->removeEventFilter(&counter);
 }
-BENCHMARK(HamiltonEdgeClick)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(300)
-    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(HamiltonEdgeClick)
+    ->ArgName("projector")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(300)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // A hand drags a reflections cross in a slow loop over the grid, in the picture box's pixels.
 void CrossDragStep(benchmark::State& state) {
@@ -70,7 +76,7 @@ void CrossDragStep(benchmark::State& state) {
     QCoreApplication::processEvents();
     long n = 0;
     const std::string name = state.range(0) ? "reflections cross drag step, projector"
-                                             : "reflections cross drag step, design size";
+                                            : "reflections cross drag step, design size";
     timed(state, name, [&] {
         send(picture, QEvent::MouseMove, pointOf(++n), Qt::NoButton, Qt::LeftButton);
         QCoreApplication::processEvents();  // the frame is painted
@@ -78,8 +84,13 @@ void CrossDragStep(benchmark::State& state) {
     send(picture, QEvent::MouseButtonRelease, pointOf(n), Qt::LeftButton, Qt::NoButton);
     QCoreApplication::processEvents();
 }
-BENCHMARK(CrossDragStep)->ArgName("projector")->Arg(0)->Arg(1)->Iterations(2000)
-    ->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(CrossDragStep)
+    ->ArgName("projector")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void JotterMove(benchmark::State& state) {
     ShownScreen shown("jotter", state.range(0) != 0);
@@ -87,7 +98,8 @@ void JotterMove(benchmark::State& state) {
     auto pointOf = [scale](long n) {  // a zigzag of short strokes over the board
         const long step = n % 120;
         const long x = (n / 120) % 2 == 0 ? 20 + 5 * step : 615 - 5 * step;
-        return QPointF(static_cast<double>(x), 20.0 + ((n / 120) % 25) * 7 + (step % 2) * 3) * scale;
+        return QPointF(static_cast<double>(x), 20.0 + ((n / 120) % 25) * 7 + (step % 2) * 3) *
+               scale;
     };
     send(*shown.window, QEvent::MouseButtonPress, pointOf(0), Qt::LeftButton, Qt::LeftButton);
     long n = 0;
@@ -102,18 +114,24 @@ void JotterMove(benchmark::State& state) {
         if (n % 16 == 0) QCoreApplication::processEvents();
     });
 }
-BENCHMARK(JotterMove)->ArgNames({"projector", "segments"})
-    ->ArgsProduct({{0, 1}, {100, 100'000}})->Iterations(4000)
-    ->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(JotterMove)
+    ->ArgNames({"projector", "segments"})
+    ->ArgsProduct({{0, 1}, {100, 100'000}})
+    ->Iterations(4000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string display =
         "offscreen:configfile=" QUILLON_SOURCE_DIR "/tests/qt/displays/1920x1080.json";
-    return runOffscreen(argc, argv, [] {
-        std::printf("\nMedians on a 1920 x 1080 display (projector:0 is the design size):\n");
-        for (const auto& [name, us] : timings)
-            std::printf("  %-45s %9.1f us\n", name.c_str(), median(us));
-    }, display.c_str());
+    return runOffscreen(
+        argc, argv,
+        [] {
+            std::printf("\nMedians on a 1920 x 1080 display (projector:0 is the design size):\n");
+            for (const auto& [name, us] : timings)
+                std::printf("  %-45s %9.1f us\n", name.c_str(), median(us));
+        },
+        display.c_str());
 }

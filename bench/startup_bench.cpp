@@ -1,22 +1,22 @@
 // Start-up of the program against the least Qt program that shows the title's content, both
 // from process start to first paint, each run as its own process; and one load, show, paint
 // and unload of the title screen in this process.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QApplication>
-#include <QPaintEvent>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "app/registry.h"
@@ -163,7 +163,10 @@ void BM_TitleLoadShowPaintUnload(benchmark::State& state) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
-BENCHMARK(BM_TitleLoadShowPaintUnload)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TitleLoadShowPaintUnload)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 template <class F>
 double median(std::vector<ChildRun> runs, F field) {
@@ -198,12 +201,16 @@ int main(int argc, char** argv) {
     if (!titleRuns.empty() && !bareRuns.empty()) {
         const double t = median(titleRuns, secs), b = median(bareRuns, secs);
         const double mt = median(titleRuns, kib), mb = median(bareRuns, kib);
-        std::printf("start-up to first paint, median of %zu in turn: quillon %.1f ms, bare title "
-                    "%.1f ms, ratio %.2f\n", titleRuns.size(), t * 1e3, b * 1e3, t / b);
+        std::printf(
+            "start-up to first paint, median of %zu in turn: quillon %.1f ms, bare title "
+            "%.1f ms, ratio %.2f\n",
+            titleRuns.size(), t * 1e3, b * 1e3, t / b);
         auto shown = [](const ChildRun& r) { return r.shownSeconds; };
         const double ts = median(titleRuns, shown), bs = median(bareRuns, shown);
-        std::printf("start-up to the window shown, median: quillon %.1f ms, bare title %.1f ms, "
-                    "ratio %.2f\n", ts * 1e3, bs * 1e3, ts / bs);
+        std::printf(
+            "start-up to the window shown, median: quillon %.1f ms, bare title %.1f ms, "
+            "ratio %.2f\n",
+            ts * 1e3, bs * 1e3, ts / bs);
         std::printf("peak memory, median: quillon %.1f MiB, bare title %.1f MiB, ratio %.2f\n",
                     mt / 1024, mb / 1024, mt / mb);
     }

@@ -12,7 +12,6 @@
 
 namespace {
 
-
 void send(QWidget& button, QEvent::Type type) {
     sendMouse(button, type, QPointF(button.width() / 2.0, button.height() / 2.0), Qt::LeftButton,
               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);

@@ -5,24 +5,21 @@
 
 namespace hamiltonian {
 
-bool isHamiltonianCircuit(const Graph& graph, const std::vector<int>& edgeSelected)
-{
-    // A line's endpoints are its vertices' coordinates, so matching by index is matching by position.
+bool isHamiltonianCircuit(const Graph& graph, const std::vector<int>& edgeSelected) {
+    // A line's endpoints are its vertices' coordinates, so matching by index is matching by
+    // position.
     const std::size_t vertexCount = graph.vertices.size();
     std::vector<std::vector<int>> neighbours(vertexCount);
     const std::size_t lineCount = std::min(graph.lines.size(), edgeSelected.size());
     for (std::size_t i = 0; i < lineCount; ++i) {
-        if (edgeSelected[i] != 1)
-            continue;
+        if (edgeSelected[i] != 1) continue;
         const Line& line = graph.lines[i];
         neighbours[static_cast<std::size_t>(line.from)].push_back(line.to);
         neighbours[static_cast<std::size_t>(line.to)].push_back(line.from);
     }
-    if (vertexCount == 0)
-        return false;
+    if (vertexCount == 0) return false;
     for (const std::vector<int>& around : neighbours)
-        if (around.size() != 2)
-            return false;
+        if (around.size() != 2) return false;
 
     // Every vertex meets two lines, so the selection is a set of disjoint cycles: walk the one
     // through vertex 0 and see whether it reaches them all.

@@ -19,7 +19,8 @@ struct Vertex {
     double y;
 };
 
-// Endpoint 1 is the from-vertex, endpoint 2 the to-vertex, in the single precision of a line control.
+// Endpoint 1 is the from-vertex, endpoint 2 the to-vertex, in the single precision of a line
+// control.
 struct Line {
     int from;
     int to;

@@ -5,15 +5,13 @@
 
 namespace hamiltonian {
 
-double hitTolerance(std::string_view solidName)
-{
+double hitTolerance(std::string_view solidName) {
     // The icosahedron's inner lines are short and close together.
     return solidName == "icosahedron" ? 150 : 450;
 }
 
 std::vector<int> linesUnderPoint(const std::vector<EdgeCentre>& centres, double hitTolerance,
-                                 double x, double y)
-{
+                                 double x, double y) {
     std::vector<int> hits;
     for (std::size_t i = 0; i < centres.size(); ++i)
         if (std::abs(centres[i].x - x) < hitTolerance && std::abs(centres[i].y - y) < hitTolerance)

@@ -25,8 +25,7 @@ inline constexpr std::array<Solid, 5> solids{{
     {dodecahedron, "dodecahedron", 30, 20, 5},
 }};
 
-inline const Solid& solidAt(int solidIndex)
-{
+inline const Solid& solidAt(int solidIndex) {
     if (solidIndex < 0 || solidIndex >= static_cast<int>(solids.size()))
         throw std::out_of_range("solidIndex");
     return solids[static_cast<std::size_t>(solidIndex)];

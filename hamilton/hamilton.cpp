@@ -25,6 +25,7 @@ const ui::Font story{"Tahoma", 14.25, false};
 const ui::Font verdict{"Tahoma", 27.75, false};
 const ui::Font option{"Tahoma", 9.75, true};
 
+// clang-format off
 const ui::ScreenDesign design = {
     .caption = "Hamiltonian Circuits",
     .clientWidth = 11880,
@@ -77,6 +78,7 @@ const ui::ControlDesign hamiltonControls[] = {
 };
 
 const ui::TimerDesign hamiltonTimers[] = {{.name = "Timer2", .intervalMs = 2000, .enabled = false}};
+// clang-format on
 
 }  // namespace
 
@@ -85,8 +87,9 @@ namespace hamiltonian {
 hamilton::hamilton(Registry& registry)
     : ActivityScreen(registry, "hamilton", design, hamiltonControls, hamiltonTimers),
       lines_(members("Line1", 1)) {
-    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
-                 [this] { Option4_Click(); }, [this] { Option5_Click(); }});
+    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); },
+                 [this] { Option3_Click(); }, [this] { Option4_Click(); },
+                 [this] { Option5_Click(); }});
     const std::pair<const char*, void (hamilton::*)()> buttons[] = {
         {"cmdgo", &hamilton::cmdgo_Click},
         {"Cmdcheckit", &hamilton::Cmdcheckit_Click},
@@ -154,9 +157,9 @@ void hamilton::calculate() {
 
 void hamilton::nameLine(int i) {
     const Line& edge = graph_.lines[static_cast<std::size_t>(i)];
-    line(i).setAccessibleName("edge " + std::to_string(edge.from + 1) + " to " +
-                              std::to_string(edge.to + 1) +
-                              (edgeSelected_[static_cast<std::size_t>(i)] ? ", chosen" : ", not chosen"));
+    line(i).setAccessibleName(
+        "edge " + std::to_string(edge.from + 1) + " to " + std::to_string(edge.to + 1) +
+        (edgeSelected_[static_cast<std::size_t>(i)] ? ", chosen" : ", not chosen"));
 }
 
 void hamilton::toggleLine(int i) {

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "hamilton/graph.h"
 #include "app/activity.h"
+#include "hamilton/graph.h"
 
 namespace hamiltonian {
 

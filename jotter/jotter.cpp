@@ -18,6 +18,7 @@ const ui::ScreenDesign design = {
     .backColour = boardBlue,
 };
 
+// clang-format off
 ui::ControlDesign button(const char* name, const char* caption, const char* toolTip, int left,
                          int top, int width, ui::Colour colour, const char* frame) {
     return {.kind = ControlKind::Button, .name = name, .caption = caption, .left = left,
@@ -62,6 +63,7 @@ std::vector<ui::ControlDesign> jotterControls() {
             swatch("Label11", i, i < 8 ? 180 : 580, 2820 + 290 * (i % 8), "Frame_portrait"));
     return rows;
 }
+// clang-format on
 
 const std::vector<ui::ControlDesign> padControls = jotterControls();
 
@@ -77,8 +79,12 @@ jotter::jotter(Registry& registry)
     onMouseDown = [this](const ui::MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
     onMouseMove = [this](const ui::MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
     for (int i = 0; i < swatchCount; ++i) {
-        landscapeSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) { Label1_Click(index); };
-        portraitSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) { Label11_Click(index); };
+        landscapeSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) {
+            Label1_Click(index);
+        };
+        portraitSwatches_[static_cast<std::size_t>(i)]->onClick = [this](int index) {
+            Label11_Click(index);
+        };
     }
     // The portrait frame's buttons do what their landscape twins do.
     const std::pair<const char*, void (jotter::*)()> buttons[] = {
@@ -105,8 +111,12 @@ void jotter::Form_Load() {
             swatch->setAccessibleName(basicColourNames[static_cast<std::size_t>(i)]);
         }
     }
-    auto landscapeSwatch = [this](int i) -> ui::Control& { return *landscapeSwatches_[static_cast<std::size_t>(i)]; };
-    auto portraitSwatch = [this](int i) -> ui::Control& { return *portraitSwatches_[static_cast<std::size_t>(i)]; };
+    auto landscapeSwatch = [this](int i) -> ui::Control& {
+        return *landscapeSwatches_[static_cast<std::size_t>(i)];
+    };
+    auto portraitSwatch = [this](int i) -> ui::Control& {
+        return *portraitSwatches_[static_cast<std::size_t>(i)];
+    };
     const ui::Control& firstLandscape = landscapeSwatch(0);
     for (int i = 1; i < swatchCount; ++i) {
         ui::Control& s = landscapeSwatch(i);
@@ -147,8 +157,12 @@ void jotter::chooseSwatch(const ui::Control& swatch) {
     penColour = surface().penColour();
 }
 
-void jotter::Label1_Click(int index) { chooseSwatch(*landscapeSwatches_.at(static_cast<std::size_t>(index))); }
-void jotter::Label11_Click(int index) { chooseSwatch(*portraitSwatches_.at(static_cast<std::size_t>(index))); }
+void jotter::Label1_Click(int index) {
+    chooseSwatch(*landscapeSwatches_.at(static_cast<std::size_t>(index)));
+}
+void jotter::Label11_Click(int index) {
+    chooseSwatch(*portraitSwatches_.at(static_cast<std::size_t>(index)));
+}
 
 void jotter::Command1_Click() { registry_.unload("jotter"); }
 

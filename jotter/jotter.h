@@ -1,6 +1,6 @@
 #pragma once
-#include "app/colours.h"
 #include <vector>
+#include "app/colours.h"
 
 #include "ui/screen.h"
 

@@ -44,7 +44,9 @@ void installAccessibility() {
 WindowAccessible::WindowAccessible(ScreenWindow* window)
     : QAccessibleWidget(window, QAccessible::Window) {}
 
-ScreenWindow* WindowAccessible::screenWindow() const { return static_cast<ScreenWindow*>(widget()); }
+ScreenWindow* WindowAccessible::screenWindow() const {
+    return static_cast<ScreenWindow*>(widget());
+}
 
 int WindowAccessible::childCount() const {
     return static_cast<int>(screenWindow()->exposedControls().size()) + 1;
@@ -54,8 +56,8 @@ QAccessibleInterface* WindowAccessible::child(int index) const {
     const std::vector<Control*> exposed = screenWindow()->exposedControls();
     if (index < 0 || index > static_cast<int>(exposed.size())) return nullptr;
     return screenWindow()->accessibleFor(index == static_cast<int>(exposed.size())
-                                       ? nullptr
-                                       : exposed[static_cast<std::size_t>(index)]);
+                                             ? nullptr
+                                             : exposed[static_cast<std::size_t>(index)]);
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
@@ -94,8 +96,8 @@ QString ControlAccessible::text(QAccessible::Text t) const {
 
 QRect ControlAccessible::rect() const {
     if (!isValid() || !control_) return {};
-    const QRect local =
-        toWindow(window_->view(), toPixelRect(window_->screen()->areaOf(*control_))).toAlignedRect();
+    const QRect local = toWindow(window_->view(), toPixelRect(window_->screen()->areaOf(*control_)))
+                            .toAlignedRect();
     return {window_->mapToGlobal(local.topLeft()), local.size()};
 }
 

@@ -27,8 +27,7 @@ void ContainerWidget::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (const QImage* image = imageOf(control_.picture())) p.drawImage(QPoint(0, 0), *image);
     if (!control_.caption().empty()) paintCaptionedBorder(p);
-    paintWindowless(p, *window_.screen(), &control_,
-                    toDesign(window_.view(), event->region(), {}));
+    paintWindowless(p, *window_.screen(), &control_, toDesign(window_.view(), event->region(), {}));
 }
 
 // A frame with a caption: a border in its text colour, broken at the top left by the caption.
@@ -40,8 +39,8 @@ void ContainerWidget::paintCaptionedBorder(QPainter& p) const {
     p.setPen(toQColor(control_.foreColour()));
     // In the design's pixels: the painter carries the projector's scale.
     const QSizeF design = QSizeF(size()) / window_.view().scale;
-    p.drawRect(QRectF(0, text.height() / 2, design.width() - 1,
-                      design.height() - text.height() / 2 - 1));
+    p.drawRect(
+        QRectF(0, text.height() / 2, design.width() - 1, design.height() - text.height() / 2 - 1));
     p.fillRect(text, toQColor(control_.backColour()));
     p.setFont(font);
     p.drawText(text, Qt::AlignCenter, caption);

@@ -39,8 +39,8 @@ void CoverWidget::paintEvent(QPaintEvent*) {
     const int growX = std::max(0, smallestRing - box.width() + 1) / 2;
     const int growY = std::max(0, smallestRing - box.height() + 1) / 2;
     box.adjust(-growX, -growY, growX, growY);
-    const QRect ring = box.adjusted(ringWidth / 2, ringWidth / 2, -(ringWidth + 1) / 2,
-                                    -(ringWidth + 1) / 2);
+    const QRect ring =
+        box.adjusted(ringWidth / 2, ringWidth / 2, -(ringWidth + 1) / 2, -(ringWidth + 1) / 2);
     p.setPen(QPen(Qt::white, ringWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(ring);
     p.setPen(QPen(Qt::black, ringWidth / 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

@@ -49,8 +49,8 @@ qreal ascentShortfall(const QFont& font) {
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray os2 = raw.fontTable("OS/2");
     if (os2.size() >= 76 && raw.unitsPerEm() > 0) {
-        const int winAscent = static_cast<unsigned char>(os2[74]) << 8 |
-                              static_cast<unsigned char>(os2[75]);
+        const int winAscent =
+            static_cast<unsigned char>(os2[74]) << 8 | static_cast<unsigned char>(os2[75]);
         const qreal windows = winAscent * raw.pixelSize() / raw.unitsPerEm();
         shortfall = std::max<qreal>(0, std::round(windows - QFontMetricsF(font).ascent()));
     }

@@ -54,7 +54,8 @@ void paintLine(QPainter& p, const Control& c) {
     const qreal ratio = p.device()->devicePixelRatioF();
     QPointF from = view.map(QPointF(toPixels(c.x1()), toPixels(c.y1()))) * ratio;
     QPointF to = view.map(QPointF(toPixels(c.x2()), toPixels(c.y2()))) * ratio;
-    const int width = std::max(1, static_cast<int>(std::lround(c.borderWidth() * view.m11() * ratio)));
+    const int width =
+        std::max(1, static_cast<int>(std::lround(c.borderWidth() * view.m11() * ratio)));
     const bool level = c.y1() == c.y2();
     const bool upright = c.x1() == c.x2();
     auto snap = [width](double v) { return std::round(v) + (width % 2 ? 0.5 : 0.0); };
@@ -65,14 +66,16 @@ void paintLine(QPainter& p, const Control& c) {
         const double across = snap(level ? from.y() : from.x());
         const double a = level ? from.x() : from.y();
         const double b = level ? to.x() : to.y();
-        // Flat ends half the pen beyond the end pixels: whole pixels, and dashes keep their pattern.
+        // Flat ends half the pen beyond the end pixels: whole pixels, and dashes keep their
+        // pattern.
         const double out = (b < a ? -width : width) / 2.0;
         from = level ? QPointF(snap(a) - out, across) : QPointF(across, snap(a) - out);
         to = level ? QPointF(snap(b) + out, across) : QPointF(across, snap(b) + out);
     }
     p.save();
     p.resetTransform();
-    p.setPen(QPen(toQColor(c.foreColour()), width / ratio, c.dashed() ? Qt::DashLine : Qt::SolidLine, cap));
+    p.setPen(QPen(toQColor(c.foreColour()), width / ratio,
+                  c.dashed() ? Qt::DashLine : Qt::SolidLine, cap));
     p.drawLine(from / ratio, to / ratio);
     p.restore();
 }

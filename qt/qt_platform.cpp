@@ -122,8 +122,7 @@ Picture QtPlatform::decodePicture(const std::filesystem::path& file) {
     if (!isCompleteJpeg(data)) return nullptr;
     QImageReader reader(QString::fromStdString(file.string()), "jpeg");
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > largestPictureSide ||
-        size.height() > largestPictureSide)
+    if (!size.isValid() || size.width() > largestPictureSide || size.height() > largestPictureSide)
         return nullptr;
     QImage image = reader.read();
     if (image.isNull()) return nullptr;
@@ -131,8 +130,7 @@ Picture QtPlatform::decodePicture(const std::filesystem::path& file) {
 }
 
 std::uint64_t QtPlatform::clockTicks() {
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 std::unique_ptr<TimerSource> QtPlatform::makeTimer(std::function<void()> tick) {

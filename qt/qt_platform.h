@@ -4,8 +4,8 @@
 #include <map>
 #include <memory>
 
-#include "ui/platform.h"
 #include "qt/screen_window.h"
+#include "ui/platform.h"
 
 namespace ui::qt {
 

@@ -12,8 +12,8 @@
 #include "qt/button_widget.h"
 #include "qt/choice_widgets.h"
 #include "qt/container_widget.h"
-#include "qt/cover_widget.h"
 #include "qt/convert.h"
+#include "qt/cover_widget.h"
 #include "qt/painting.h"
 #include "qt/qt_picture.h"
 #include "qt/qt_platform.h"
@@ -96,7 +96,9 @@ QWidget* ScreenWindow::makeWidget(Control& c) {
         case ControlKind::OptionButton: button = new OptionWidget(parent); break;
         case ControlKind::CheckBox: button = new TickWidget(parent); break;
         case ControlKind::Frame:
-        case ControlKind::PictureBox: widgets_[&c] = new ContainerWidget(*this, c, parent); return widgets_[&c];
+        case ControlKind::PictureBox:
+            widgets_[&c] = new ContainerWidget(*this, c, parent);
+            return widgets_[&c];
         // Drawn by the window itself.
         case ControlKind::Label:
         case ControlKind::Image:
@@ -193,7 +195,8 @@ QAccessibleInterface* ScreenWindow::accessibleFor(Control* c) {
     auto it = accessibles_.find(c);
     if (it == accessibles_.end())
         it = accessibles_
-                 .emplace(c, QAccessible::registerAccessibleInterface(new ControlAccessible(this, c)))
+                 .emplace(c,
+                          QAccessible::registerAccessibleInterface(new ControlAccessible(this, c)))
                  .first;
     return QAccessible::accessibleInterface(it->second);
 }
@@ -208,7 +211,8 @@ void ScreenWindow::tellFocus() {
     toldFocus_ = focused;
     toldName_ = name;
     if (!focused || !QAccessible::isActive()) return;
-    QAccessibleEvent event(accessibleFor(focused), moved ? QAccessible::Focus : QAccessible::NameChanged);
+    QAccessibleEvent event(accessibleFor(focused),
+                           moved ? QAccessible::Focus : QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -273,8 +277,9 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
     const QPointF offset = offsetOf(view_);
     if (!surface_.isNull()) {
         // The source is in the image's own pixels, which the device pixel ratio multiplies.
-        const QRectF target = QRectF(event->rect()).intersected(
-            QRectF(offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
+        const QRectF target =
+            QRectF(event->rect())
+                .intersected(QRectF(offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
         const qreal ratio = surface_.devicePixelRatio();
         p.drawImage(target, surface_,
                     QRectF((target.topLeft() - offset) * ratio, target.size() * ratio));
@@ -332,8 +337,11 @@ void ScreenWindow::strokeAdded(const Stroke& s) {
     const QLineF line = lineOf(s);
     p.drawLine(line);
     const int reach = static_cast<int>(s.widthPx * view_.scale / 2) + 2;
-    update(QRectF(line.p1(), line.p2()).normalized().translated(offsetOf(view_)).toAlignedRect().adjusted(
-        -reach, -reach, reach, reach));
+    update(QRectF(line.p1(), line.p2())
+               .normalized()
+               .translated(offsetOf(view_))
+               .toAlignedRect()
+               .adjusted(-reach, -reach, reach, reach));
 }
 
 void ScreenWindow::surfaceCleared() {
@@ -380,8 +388,6 @@ void ScreenWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!isFullScreen()) platform_.noteFrame(frameGeometry(), geometry());
 }
-
-
 
 void ScreenWindow::announce(const QString& text) {
     announcement_ = text;

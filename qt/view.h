@@ -25,7 +25,8 @@ inline QRectF toWindowInside(const View& v, const QRectF& design) {
 inline QRegion toDesign(const View& v, const QRegion& window, QPointF shift) {
     QRegion design;
     for (const QRect& r : window)
-        design += QRectF((r.topLeft() - shift) / v.scale, QSizeF(r.size()) / v.scale).toAlignedRect();
+        design +=
+            QRectF((r.topLeft() - shift) / v.scale, QSizeF(r.size()) / v.scale).toAlignedRect();
     return design;
 }
 

@@ -60,6 +60,7 @@ const ui::ScreenDesign design = {
     .foreColour = yellow,
 };
 
+// clang-format off
 ui::ControlDesign line(const char* name, int index, ui::Colour colour, double x1, double y1,
                        double x2, double y2) {
     return {.kind = ControlKind::Line, .name = name, .index = index, .foreColour = colour,
@@ -146,13 +147,14 @@ const ui::ControlDesign reflectionsControls[] = {
     {.kind = ControlKind::Button, .name = "cmdsoln"},
     {.kind = ControlKind::Button, .name = "cmdjotter"},
 };
+// clang-format on
 
 const ui::TimerDesign reflectionsTimers[] = {
     {.name = "tmrmessage", .intervalMs = 3000, .enabled = false}};
 
 // The grid's families, back to front, behind the object and the crosses.
-constexpr std::array<const char*, 8> gridFamilies = {
-    "xgrid", "ygrid", "Linex", "Liney", "xcheck", "ycheck", "Label1", "Label2"};
+constexpr std::array<const char*, 8> gridFamilies = {"xgrid",  "ygrid",  "Linex",  "Liney",
+                                                     "xcheck", "ycheck", "Label1", "Label2"};
 
 // The families made from their member 0 at load: member i stands i grid steps along the
 // columns or down the rows, and the numbers read the grid coordinate there.
@@ -161,8 +163,12 @@ struct GrownFamily {
     bool alongColumns;
 };
 constexpr std::array<GrownFamily, 6> grownFamilies = {{
-    {"xcheck", true}, {"Label1", true}, {"Label2", false},
-    {"ycheck", false}, {"xgrid", true}, {"ygrid", false},
+    {"xcheck", true},
+    {"Label1", true},
+    {"Label2", false},
+    {"ycheck", false},
+    {"xgrid", true},
+    {"ygrid", false},
 }};
 
 double centreX(const ui::Control& c) { return c.left() + c.width() / 2.0; }
@@ -178,8 +184,8 @@ namespace reflect {
 
 reflections::reflections(Registry& registry)
     : ActivityScreen(registry, "reflections", design, reflectionsControls, reflectionsTimers),
-      check1_(control("Check1")), cmdsoln_(control("cmdsoln")),
-      questionText_(control("Label3")), mirrorLine_(control("Line9")) {
+      check1_(control("Check1")), cmdsoln_(control("cmdsoln")), questionText_(control("Label3")),
+      mirrorLine_(control("Line9")) {
     for (const Corner& c : corners) {
         discs_.push_back(&control(c.disc));
         discs_.back()->setRole(ui::Role::Text);
@@ -318,8 +324,9 @@ void reflections::nameCross(std::size_t k) {
     ui::Control& c = *crosses_[k];
     const int cx = c.left() + c.width() / 2, cy = c.top() + c.height() / 2;
     const int column = snapColumn(cx), row = snapRow(cy);
-    const bool onPoint = static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) == cx &&
-                         static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) == cy;
+    const bool onPoint =
+        static_cast<int>(gridTables.xpos[static_cast<std::size_t>(column)]) == cx &&
+        static_cast<int>(gridTables.ypos[static_cast<std::size_t>(row)]) == cy;
     std::string name = std::string(corners[k].colourName) + " cross";
     if (onPoint)
         name += " at " + std::to_string(gridMinX + column) + ", " + std::to_string(gridMaxY - row);

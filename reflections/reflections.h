@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "reflections/question.h"
 #include "app/activity.h"
+#include "reflections/question.h"
 
 namespace reflect {
 
@@ -45,9 +45,9 @@ private:
     // leave each of them for the next corner.
     std::vector<ui::Control*> discs_;
     std::vector<ui::Control*> crosses_;
-    std::vector<ui::Control*> discEdges_;   // Line1..Line4
-    std::vector<ui::Control*> crossEdges_;  // Line5..Line8
-    std::vector<ui::Control*> boardBlue_;   // take the board's blue at load
+    std::vector<ui::Control*> discEdges_;    // Line1..Line4
+    std::vector<ui::Control*> crossEdges_;   // Line5..Line8
+    std::vector<ui::Control*> boardBlue_;    // take the board's blue at load
     std::vector<ui::Control*> familyHeads_;  // member 0 of each grid family grown at load
 
     int level_ = 1;

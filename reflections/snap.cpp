@@ -11,7 +11,8 @@ namespace {
 int nearestLine(int centre, int last) {
     const int fromFirst = centre - gridOrigin + gridUnit / 2;
     // Division that rounds towards minus infinity, also left of and above the grid.
-    const int index = fromFirst >= 0 ? fromFirst / gridUnit : -((-fromFirst + gridUnit - 1) / gridUnit);
+    const int index =
+        fromFirst >= 0 ? fromFirst / gridUnit : -((-fromFirst + gridUnit - 1) / gridUnit);
     return std::clamp(index, 0, last);
 }
 

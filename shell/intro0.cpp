@@ -5,9 +5,9 @@
 #include "app/colours.h"
 #include "app/registry.h"
 #include "app/setupform.h"
+#include "app/toolbar.h"
 #include "shell/menu_tabs.h"
 #include "shell/titlefrm.h"
-#include "app/toolbar.h"
 #include "ui/picture_files.h"
 
 namespace {
@@ -15,6 +15,7 @@ namespace {
 using ui::Alignment;
 using ui::ControlKind;
 
+// clang-format off
 const ui::ScreenDesign design = {
     .caption = "Velmora",
     .clientWidth = 11880,
@@ -43,6 +44,7 @@ const ui::ControlDesign introControls[] = {
     {.kind = ControlKind::Button, .name = "Command1", .left = 9570, .top = 7230, .width = 1650,
      .height = 500},
 };
+// clang-format on
 
 }  // namespace
 
@@ -66,8 +68,7 @@ void intro0::Form_Load() {
     // A missing picture leaves its place empty; the screen works without it.
     if (auto background = ui::loadPicture(platform(), "Images\\pellam0.jpg"))
         setPicture(*background);
-    if (auto logo = ui::loadPicture(platform(), "Images\\logo2.jpg"))
-        logo_.setPicture(*logo);
+    if (auto logo = ui::loadPicture(platform(), "Images\\logo2.jpg")) logo_.setPicture(*logo);
     placeExitButton(exitButton_);
     tabs_.build();
 }

@@ -7,8 +7,8 @@
 #include "app/colours.h"
 #include "app/registry.h"
 #include "app/setupform.h"
-#include "shell/menu_tabs.h"
 #include "app/toolbar.h"
+#include "shell/menu_tabs.h"
 
 namespace {
 
@@ -26,22 +26,17 @@ struct Topics {
 };
 
 const std::array<Topics, 5> menuTopics = {{
-    {5055,
-     {"Hamiltonian Circuits", "Factorials", "Guillotine", "The Date", "Surds"},
-     true},
+    {5055, {"Hamiltonian Circuits", "Factorials", "Guillotine", "The Date", "Surds"}, true},
     {4695,
      {"Constructions", "What Number?", "Vectors 1", "Vectors 2", "Distance, Speed and Time"},
      true},
-    {4935,
-     {"Proving Pythagoras' Theorem", "Area", "Series", "Angle Sum", "Dimensions"},
-     true},
+    {4935, {"Proving Pythagoras' Theorem", "Area", "Series", "Angle Sum", "Dimensions"}, true},
     {5415,
      {"Density, Mass and Volume", "Distance and Speed Time Graphs", "Multiplication Tables",
       "Similar Triangles", "Longitude and Latitude"},
      true},
     {5775,
-     {"Function Transformations", "Shape and Space", "Reflections", "Rotations",
-      "Logic Problems"},
+     {"Function Transformations", "Shape and Space", "Reflections", "Rotations", "Logic Problems"},
      false},
 }};
 
@@ -59,6 +54,7 @@ constexpr int prizeMenu = 3;
 
 std::vector<ui::ControlDesign> menuControls(int number) {
     const Topics& topics = topicsOf(number);
+    // clang-format off
     std::vector<ui::ControlDesign> rows = {
         {.kind = ControlKind::Label, .name = "Label1", .caption = "Menu " + std::to_string(number),
          .top = 120, .width = 3405, .height = 900, .font = {"Tahoma", 36, true},
@@ -78,6 +74,7 @@ std::vector<ui::ControlDesign> menuControls(int number) {
                         .font = {"Tahoma", 18, true}, .foreColour = yellow,
                         .backColour = black, .opaque = false, .border = true,
                         .alignment = Alignment::Centre, .enabled = false});
+    // clang-format on
     return rows;
 }
 

@@ -19,15 +19,16 @@ constexpr std::array<const char*, tabCount> tabCaptions = {
 }  // namespace
 
 ui::ControlDesign firstTabDesign() {
+    // clang-format off
     return {.kind = ui::ControlKind::Label, .name = "Label2", .index = 0, .caption = "Menu 1",
             .left = 9600, .top = 2400, .width = 2235, .height = 495,
             .font = {"Tahoma", 18, true}, .foreColour = yellow, .backColour = black,
             .opaque = false, .border = true, .alignment = ui::Alignment::Centre,
             .visible = false, .role = ui::Role::Tab};
+    // clang-format on
 }
 
-MenuTabs::MenuTabs(ui::Screen& screen)
-    : screen_(screen), tabs_(screen.members("Label2", 1)) {}
+MenuTabs::MenuTabs(ui::Screen& screen) : screen_(screen), tabs_(screen.members("Label2", 1)) {}
 
 void MenuTabs::build() {
     const ui::Control& first = tab(0);

@@ -6,7 +6,7 @@
 namespace ui {
 class Control;
 class Screen;
-}
+}  // namespace ui
 
 namespace shell {
 

@@ -15,6 +15,7 @@ constexpr ui::Colour titleBlue = ui::rgb(0, 0, 255);
 using ui::Alignment;
 using ui::ControlKind;
 
+// clang-format off
 const ui::ScreenDesign design = {
     .caption = " ",
     .clientWidth = 5460,
@@ -46,6 +47,7 @@ const ui::ControlDesign titleControls[] = {
      .foreColour = titleBlue, .opaque = false, .alignment = Alignment::Centre,
      .container = "Frame1"},
 };
+// clang-format on
 
 // Never started: the opening's first frame stays still.
 const ui::TimerDesign titleTimers[] = {{.name = "Timer1", .intervalMs = 75, .enabled = false}};

@@ -35,6 +35,7 @@ const ui::ScreenDesign design = {
     .backColour = standardBlue,
 };
 
+// clang-format off
 ControlDesign box(const char* name, int left, int top, int width, int height,
                   const char* caption = "") {
     return {.kind = ControlKind::Frame, .name = name, .caption = caption, .left = left,
@@ -67,12 +68,12 @@ ControlDesign line1(int index, const char* frame, double x1, double y1, double x
 // stroke and a bar that runs to barEnd, as members first, first + 1 and first + 2 of Line2.
 void sheetRoot(std::vector<ControlDesign>& rows, int first, int left, int top, int barEnd,
                ui::Colour colour) {
-    rows.push_back(stroke("Line2", first, "Frame12", left - 255, top + 270, left - 150,
-                          top + 330, colour, 2));
-    rows.push_back(stroke("Line2", first + 1, "Frame12", left - 150, top + 330, left - 15,
-                          top - 15, colour, 2));
-    rows.push_back(stroke("Line2", first + 2, "Frame12", left - 15, top - 15, barEnd, top - 15,
+    rows.push_back(
+        stroke("Line2", first, "Frame12", left - 255, top + 270, left - 150, top + 330, colour, 2));
+    rows.push_back(stroke("Line2", first + 1, "Frame12", left - 150, top + 330, left - 15, top - 15,
                           colour, 2));
+    rows.push_back(
+        stroke("Line2", first + 2, "Frame12", left - 15, top - 15, barEnd, top - 15, colour, 2));
 }
 
 std::vector<ControlDesign> surdsControls() {
@@ -262,6 +263,7 @@ std::vector<ControlDesign> surdsControls() {
     rows.push_back(stroke("Line2", 43, "Frame12", 2070, 6690, 2670, 6690, white, 2));
     return rows;
 }
+// clang-format on
 
 const std::vector<ControlDesign> surdsDesign = surdsControls();
 
@@ -302,15 +304,15 @@ int bar(const int (&bars)[N], int radicand) {
 
 surds::surds(Registry& registry)
     : ActivityScreen(registry, "surds", design, surdsDesign), cmdgo_(control("cmdgo")),
-      cmdjotter_(control("cmdjotter")), cmdsoln_(control("cmdsoln")),
-      cmdexit_(control("cmdexit")), line1_(members("Line1", line1Count)) {
+      cmdjotter_(control("cmdjotter")), cmdsoln_(control("cmdsoln")), cmdexit_(control("cmdexit")),
+      line1_(members("Line1", line1Count)) {
     for (int n = 1; n <= optionCount; ++n)
         options_.push_back(&control("Option" + std::to_string(n)));
-    for (int n = 1; n <= frameCount; ++n)
-        frames_.push_back(&control("Frame" + std::to_string(n)));
+    for (int n = 1; n <= frameCount; ++n) frames_.push_back(&control("Frame" + std::to_string(n)));
     for (int n : writtenLabels) labels_[n] = &control("Label" + std::to_string(n));
-    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Option3_Click(); },
-                 [this] { Option4_Click(); }, [this] { Option5_Click(); }});
+    wireOptions({[this] { Option1_Click(); }, [this] { Option2_Click(); },
+                 [this] { Option3_Click(); }, [this] { Option4_Click(); },
+                 [this] { Option5_Click(); }});
     cmdgo_.onClick = [this](int) { cmdgo_Click(); };
     cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
     // A screen reader reads each question and answer box whole, as words, not digit by digit.

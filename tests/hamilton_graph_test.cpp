@@ -2,8 +2,8 @@
 #include "hamilton/graph_solids.h"
 #include "support/kit.h"
 
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,65 +24,33 @@ struct VertexRow {
     double y;
 };
 // Rows print as their names, so failures and ctest's list read as words.
-void PrintTo(const VertexRow& r, std::ostream* os) { *os << nameOf(r.solid) << "_vertex" << r.vertex; }
+void PrintTo(const VertexRow& r, std::ostream* os) {
+    *os << nameOf(r.solid) << "_vertex" << r.vertex;
+}
 
 const std::vector<VertexRow> vertexTable{
-    {tetrahedron, 0, 3272, 6975},
-    {tetrahedron, 1, 8727, 6975},
-    {tetrahedron, 2, 6000, 2250},
-    {tetrahedron, 3, 6000, 5400},
-    {cube, 0, 3772, 7627},
-    {cube, 1, 8227, 7627},
-    {cube, 2, 8227, 3172},
-    {cube, 3, 3772, 3172},
-    {cube, 4, 4886, 6513},
-    {cube, 5, 7113, 6513},
-    {cube, 6, 7113, 4286},
-    {cube, 7, 4886, 4286},
-    {octahedron, 0, 3272, 6975},
-    {octahedron, 1, 8727, 6975},
-    {octahedron, 2, 6000, 2250},
-    {octahedron, 3, 6000, 6450},
-    {octahedron, 4, 6909, 4875},
-    {octahedron, 5, 5090, 4874},
-    {icosahedron, 0, 3272, 6975},
-    {icosahedron, 1, 8727, 6975},
-    {icosahedron, 2, 6000, 2250},
-    {icosahedron, 3, 6000, 6450},
-    {icosahedron, 4, 6909, 5925},
-    {icosahedron, 5, 6909, 4875},
-    {icosahedron, 6, 6000, 4350},
-    {icosahedron, 7, 5090, 4874},
-    {icosahedron, 8, 5090, 5924},
-    {icosahedron, 9, 6000, 5925},
-    {icosahedron, 10, 6454, 5137},
-    {icosahedron, 11, 5545, 5137},
-    {dodecahedron, 0, 4183, 7674},
-    {dodecahedron, 1, 7816, 7674},
-    {dodecahedron, 2, 8938, 4220},
-    {dodecahedron, 3, 6000, 2085},
-    {dodecahedron, 4, 3061, 4220},
-    {dodecahedron, 5, 6000, 7235},
-    {dodecahedron, 6, 7210, 6841},
-    {dodecahedron, 7, 7959, 5811},
-    {dodecahedron, 8, 7959, 4538},
-    {dodecahedron, 9, 7210, 3508},
-    {dodecahedron, 10, 6000, 3115},
-    {dodecahedron, 11, 4789, 3508},
-    {dodecahedron, 12, 4040, 4538},
-    {dodecahedron, 13, 4040, 5811},
-    {dodecahedron, 14, 4789, 6841},
-    {dodecahedron, 15, 6000, 6205},
-    {dodecahedron, 16, 6979, 5493},
-    {dodecahedron, 17, 6605, 4341},
-    {dodecahedron, 18, 5394, 4341},
-    {dodecahedron, 19, 5020, 5493},
+    {tetrahedron, 0, 3272, 6975},   {tetrahedron, 1, 8727, 6975},   {tetrahedron, 2, 6000, 2250},
+    {tetrahedron, 3, 6000, 5400},   {cube, 0, 3772, 7627},          {cube, 1, 8227, 7627},
+    {cube, 2, 8227, 3172},          {cube, 3, 3772, 3172},          {cube, 4, 4886, 6513},
+    {cube, 5, 7113, 6513},          {cube, 6, 7113, 4286},          {cube, 7, 4886, 4286},
+    {octahedron, 0, 3272, 6975},    {octahedron, 1, 8727, 6975},    {octahedron, 2, 6000, 2250},
+    {octahedron, 3, 6000, 6450},    {octahedron, 4, 6909, 4875},    {octahedron, 5, 5090, 4874},
+    {icosahedron, 0, 3272, 6975},   {icosahedron, 1, 8727, 6975},   {icosahedron, 2, 6000, 2250},
+    {icosahedron, 3, 6000, 6450},   {icosahedron, 4, 6909, 5925},   {icosahedron, 5, 6909, 4875},
+    {icosahedron, 6, 6000, 4350},   {icosahedron, 7, 5090, 4874},   {icosahedron, 8, 5090, 5924},
+    {icosahedron, 9, 6000, 5925},   {icosahedron, 10, 6454, 5137},  {icosahedron, 11, 5545, 5137},
+    {dodecahedron, 0, 4183, 7674},  {dodecahedron, 1, 7816, 7674},  {dodecahedron, 2, 8938, 4220},
+    {dodecahedron, 3, 6000, 2085},  {dodecahedron, 4, 3061, 4220},  {dodecahedron, 5, 6000, 7235},
+    {dodecahedron, 6, 7210, 6841},  {dodecahedron, 7, 7959, 5811},  {dodecahedron, 8, 7959, 4538},
+    {dodecahedron, 9, 7210, 3508},  {dodecahedron, 10, 6000, 3115}, {dodecahedron, 11, 4789, 3508},
+    {dodecahedron, 12, 4040, 4538}, {dodecahedron, 13, 4040, 5811}, {dodecahedron, 14, 4789, 6841},
+    {dodecahedron, 15, 6000, 6205}, {dodecahedron, 16, 6979, 5493}, {dodecahedron, 17, 6605, 4341},
+    {dodecahedron, 18, 5394, 4341}, {dodecahedron, 19, 5020, 5493},
 };
 
 class HamiltonVertexTest : public testing::TestWithParam<VertexRow> {};
 
-TEST_P(HamiltonVertexTest, LiesWhereTheFlooredRingPutsIt)
-{
+TEST_P(HamiltonVertexTest, LiesWhereTheFlooredRingPutsIt) {
     const VertexRow& row = GetParam();
     const Graph graph = drawn(row.solid);
     ASSERT_LT(row.vertex, static_cast<int>(graph.vertices.size()));
@@ -93,7 +61,8 @@ TEST_P(HamiltonVertexTest, LiesWhereTheFlooredRingPutsIt)
 
 INSTANTIATE_TEST_SUITE_P(AllSolids, HamiltonVertexTest, testing::ValuesIn(vertexTable),
                          [](const testing::TestParamInfo<VertexRow>& info) {
-                             return nameOf(info.param.solid) + "_vertex" + std::to_string(info.param.vertex);
+                             return nameOf(info.param.solid) + "_vertex" +
+                                    std::to_string(info.param.vertex);
                          });
 
 struct LineRow {
@@ -199,8 +168,7 @@ const std::vector<LineRow> lineTable{
     {dodecahedron, 29, 19, 13, 4530, 5652},
 };
 
-const VertexRow& tableVertex(int solid, int vertex)
-{
+const VertexRow& tableVertex(int solid, int vertex) {
     return *std::find_if(vertexTable.begin(), vertexTable.end(), [&](const VertexRow& row) {
         return row.solid == solid && row.vertex == vertex;
     });
@@ -208,8 +176,7 @@ const VertexRow& tableVertex(int solid, int vertex)
 
 class HamiltonLineTest : public testing::TestWithParam<LineRow> {};
 
-TEST_P(HamiltonLineTest, JoinsItsVerticesAndHasItsCentre)
-{
+TEST_P(HamiltonLineTest, JoinsItsVerticesAndHasItsCentre) {
     const LineRow& row = GetParam();
     const Graph graph = drawn(row.solid);
     ASSERT_LT(row.line, static_cast<int>(graph.lines.size()));
@@ -227,7 +194,8 @@ TEST_P(HamiltonLineTest, JoinsItsVerticesAndHasItsCentre)
 
 INSTANTIATE_TEST_SUITE_P(AllSolids, HamiltonLineTest, testing::ValuesIn(lineTable),
                          [](const testing::TestParamInfo<LineRow>& info) {
-                             return nameOf(info.param.solid) + "_line" + std::to_string(info.param.line);
+                             return nameOf(info.param.solid) + "_line" +
+                                    std::to_string(info.param.line);
                          });
 
 struct SolidRow {
@@ -239,8 +207,7 @@ void PrintTo(const SolidRow& r, std::ostream* os) { *os << nameOf(r.solid); }
 
 class HamiltonSolidTest : public testing::TestWithParam<SolidRow> {};
 
-TEST_P(HamiltonSolidTest, HasItsGeometryAndCounts)
-{
+TEST_P(HamiltonSolidTest, HasItsGeometryAndCounts) {
     const SolidRow& row = GetParam();
     const Geometry geometry = geometryFor(row.solid);
     EXPECT_EQ(geometry.centreX, 6000);
@@ -251,16 +218,14 @@ TEST_P(HamiltonSolidTest, HasItsGeometryAndCounts)
     EXPECT_EQ(static_cast<int>(graph.lines.size()), solidAt(row.solid).edgeCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSolids, HamiltonSolidTest,
-                         testing::Values(SolidRow{tetrahedron, 5400, 3150},
-                                         SolidRow{cube, 5400, 3150},
-                                         SolidRow{octahedron, 5400, 3150},
-                                         SolidRow{icosahedron, 5400, 3150},
-                                         SolidRow{dodecahedron, 5175, 3090}),
-                         [](const testing::TestParamInfo<SolidRow>& info) { return nameOf(info.param.solid); });
+INSTANTIATE_TEST_SUITE_P(
+    AllSolids, HamiltonSolidTest,
+    testing::Values(SolidRow{tetrahedron, 5400, 3150}, SolidRow{cube, 5400, 3150},
+                    SolidRow{octahedron, 5400, 3150}, SolidRow{icosahedron, 5400, 3150},
+                    SolidRow{dodecahedron, 5175, 3090}),
+    [](const testing::TestParamInfo<SolidRow>& info) { return nameOf(info.param.solid); });
 
-TEST(HamiltonSolidIndexTest, OutsideTheFiveIsRefused)
-{
+TEST(HamiltonSolidIndexTest, OutsideTheFiveIsRefused) {
     EXPECT_THROW(drawSolid(5, Geometry{}), std::out_of_range);
     EXPECT_THROW(geometryFor(-1), std::out_of_range);
 }

@@ -3,8 +3,8 @@
 #include "hamilton/graph_solids.h"
 #include "support/kit.h"
 
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <algorithm>
 #include <string>
@@ -16,18 +16,16 @@ namespace {
 
 using kit::PrintTo;
 
-std::vector<EdgeCentre> centresOf(int solidIndex)
-{
+std::vector<EdgeCentre> centresOf(int solidIndex) {
     return edgeCentres(drawSolid(solidIndex, geometryFor(solidIndex)).lines);
 }
 
-std::vector<int> clickOn(int solidIndex, double x, double y)
-{
-    return linesUnderPoint(centresOf(solidIndex), hitTolerance(solidAt(solidIndex).solidName), x, y);
+std::vector<int> clickOn(int solidIndex, double x, double y) {
+    return linesUnderPoint(centresOf(solidIndex), hitTolerance(solidAt(solidIndex).solidName), x,
+                           y);
 }
 
-bool hits(const std::vector<int>& lines, int line)
-{
+bool hits(const std::vector<int>& lines, int line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
@@ -42,8 +40,7 @@ struct BoxEdgeRow {
 
 class HamiltonHitBoxEdgeTest : public testing::TestWithParam<BoxEdgeRow> {};
 
-TEST_P(HamiltonHitBoxEdgeTest, OnlyStrictlyInsideHits)
-{
+TEST_P(HamiltonHitBoxEdgeTest, OnlyStrictlyInsideHits) {
     const BoxEdgeRow& row = GetParam();
     const EdgeCentre centre = centresOf(row.solid)[static_cast<std::size_t>(row.line)];
     EXPECT_EQ(hits(clickOn(row.solid, centre.x + row.dx, centre.y + row.dy), row.line), row.hit);
@@ -64,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BoxEdgeRow{"icosahedronBeyondSmallBox", icosahedron, 10, 200, 0, false}),
     kit::byName);
 
-std::vector<int> clickBetween(int solidIndex, int a, int b)
-{
+std::vector<int> clickBetween(int solidIndex, int a, int b) {
     const std::vector<EdgeCentre> centres = centresOf(solidIndex);
     const EdgeCentre& first = centres[static_cast<std::size_t>(a)];
     const EdgeCentre& second = centres[static_cast<std::size_t>(b)];
@@ -73,36 +69,35 @@ std::vector<int> clickBetween(int solidIndex, int a, int b)
                            (double{first.x} + second.x) / 2, (double{first.y} + second.y) / 2);
 }
 
-TEST(HamiltonHitBetweenTest, OctahedronLines3And4ShareOneClick)
-{
+TEST(HamiltonHitBetweenTest, OctahedronLines3And4ShareOneClick) {
     EXPECT_EQ(clickBetween(octahedron, 3, 4), (std::vector<int>{3, 4}));
 }
 
 const std::vector<std::pair<int, int>> icosahedronCloseCentres{{3, 21}, {4, 28}, {5, 22},
-                                                                {6, 29}, {7, 23}, {8, 27}};
+                                                               {6, 29}, {7, 23}, {8, 27}};
 
 class HamiltonIcosahedronPairTest : public testing::TestWithParam<std::pair<int, int>> {};
 
-TEST_P(HamiltonIcosahedronPairTest, OneClickBetweenHitsBoth)
-{
+TEST_P(HamiltonIcosahedronPairTest, OneClickBetweenHitsBoth) {
     const auto [a, b] = GetParam();
     EXPECT_EQ(clickBetween(icosahedron, a, b), (std::vector<int>{a, b}));
 }
 
-INSTANTIATE_TEST_SUITE_P(CloseCentres, HamiltonIcosahedronPairTest, testing::ValuesIn(icosahedronCloseCentres),
+INSTANTIATE_TEST_SUITE_P(CloseCentres, HamiltonIcosahedronPairTest,
+                         testing::ValuesIn(icosahedronCloseCentres),
                          [](const testing::TestParamInfo<std::pair<int, int>>& info) {
                              return "lines" + std::to_string(info.param.first) + "and" +
                                     std::to_string(info.param.second);
                          });
 
 // Two open squares of one size overlap exactly when the midpoint of their centres lies in both.
-TEST(HamiltonHitBetweenTest, NoOtherIcosahedronLinesShareAClick)
-{
+TEST(HamiltonHitBetweenTest, NoOtherIcosahedronLinesShareAClick) {
     const int edgeCount = solidAt(icosahedron).edgeCount;
     for (int a = 0; a < edgeCount; ++a) {
         for (int b = a + 1; b < edgeCount; ++b) {
-            const bool listed = std::find(icosahedronCloseCentres.begin(), icosahedronCloseCentres.end(),
-                                          std::pair{a, b}) != icosahedronCloseCentres.end();
+            const bool listed =
+                std::find(icosahedronCloseCentres.begin(), icosahedronCloseCentres.end(),
+                          std::pair{a, b}) != icosahedronCloseCentres.end();
             const std::vector<int> lines = clickBetween(icosahedron, a, b);
             EXPECT_EQ(hits(lines, a) && hits(lines, b), listed) << "lines " << a << " and " << b;
         }
@@ -112,8 +107,7 @@ TEST(HamiltonHitBetweenTest, NoOtherIcosahedronLinesShareAClick)
 // The middle of each graph lies clear of every line's box.
 class HamiltonHitMiddleTest : public testing::TestWithParam<int> {};
 
-TEST_P(HamiltonHitMiddleTest, ClickThereHitsNothing)
-{
+TEST_P(HamiltonHitMiddleTest, ClickThereHitsNothing) {
     const int solid = GetParam();
     ASSERT_EQ(static_cast<int>(centresOf(solid).size()), solidAt(solid).edgeCount);
     const Geometry geometry = geometryFor(solid);

@@ -1,6 +1,6 @@
-#include <ostream>
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,9 +23,7 @@ constexpr ui::Colour chosenYellow = basicColour(14);
 
 class HamiltonScreen : public AppTest {
 protected:
-    hamiltonian::hamilton& screen() {
-        return registry.screenAs<hamiltonian::hamilton>("hamilton");
-    }
+    hamiltonian::hamilton& screen() { return registry.screenAs<hamiltonian::hamilton>("hamilton"); }
     ui::Control& line(int i) { return screen().control("Line1", i); }
     std::string verdict() { return screen().control("Label4").caption(); }
     bool verdictShown() { return screen().control("Label4").visible(); }
@@ -170,24 +168,32 @@ INSTANTIATE_TEST_SUITE_P(
     AllRotations, HamiltonSolutionTest,
     testing::Values(
         SolutionRow{tetrahedron, 0, 1000, {0, 5}}, SolutionRow{tetrahedron, 1, 1003, {1, 3}},
-        SolutionRow{tetrahedron, 2, 1002, {2, 4}},
-        SolutionRow{cube, 0, 1000, {0, 4, 10, 11}}, SolutionRow{cube, 1, 1001, {1, 5, 8, 11}},
-        SolutionRow{cube, 2, 1003, {2, 6, 8, 9}}, SolutionRow{cube, 3, 1002, {3, 7, 9, 10}},
+        SolutionRow{tetrahedron, 2, 1002, {2, 4}}, SolutionRow{cube, 0, 1000, {0, 4, 10, 11}},
+        SolutionRow{cube, 1, 1001, {1, 5, 8, 11}}, SolutionRow{cube, 2, 1003, {2, 6, 8, 9}},
+        SolutionRow{cube, 3, 1002, {3, 7, 9, 10}},
         SolutionRow{octahedron, 0, 1000, {0, 4, 6, 8, 10, 11}},
         SolutionRow{octahedron, 1, 1003, {1, 5, 6, 7, 9, 11}},
         SolutionRow{octahedron, 2, 1002, {2, 3, 7, 8, 9, 10}},
-        SolutionRow{icosahedron, 0, 1000,
+        SolutionRow{icosahedron,
+                    0,
+                    1000,
                     {1, 4, 6, 10, 12, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}},
-        SolutionRow{icosahedron, 1, 1003,
+        SolutionRow{icosahedron,
+                    1,
+                    1003,
                     {2, 6, 8, 11, 13, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28}},
-        SolutionRow{icosahedron, 2, 1002,
+        SolutionRow{icosahedron,
+                    2,
+                    1002,
                     {0, 4, 8, 9, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 29}},
         SolutionRow{dodecahedron, 0, 1012, {0, 5, 13, 19, 22, 23, 24, 26, 27, 28}},
         SolutionRow{dodecahedron, 1, 1000, {1, 5, 7, 15, 20, 23, 24, 27, 28, 29}},
         SolutionRow{dodecahedron, 2, 1006, {2, 7, 9, 16, 20, 21, 24, 25, 28, 29}},
         SolutionRow{dodecahedron, 3, 1003, {3, 9, 11, 17, 20, 21, 22, 25, 26, 29}},
         SolutionRow{dodecahedron, 4, 1002, {4, 11, 13, 18, 21, 22, 23, 25, 26, 27}}),
-    [](const auto& info) { return nameOf(info.param.solid) + "_k" + std::to_string(info.param.k); });
+    [](const auto& info) {
+        return nameOf(info.param.solid) + "_k" + std::to_string(info.param.k);
+    });
 
 // Clicks: every line whose square box strictly holds the point toggles.
 
@@ -214,21 +220,21 @@ TEST_P(HamiltonClickTest, TogglesTheLinesWhoseBoxHoldsThePoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, HamiltonClickTest,
-    testing::Values(
-        ClickRow{"onTheCentre", tetrahedron, 5, {{0, 0}}, {5}},
-        ClickRow{"justInside", tetrahedron, 5, {{449, -449}}, {5}},
-        ClickRow{"toleranceRight", tetrahedron, 5, {{450, 0}}, {}},
-        ClickRow{"toleranceLeft", tetrahedron, 5, {{-450, 0}}, {}},
-        ClickRow{"toleranceBelow", tetrahedron, 5, {{0, 450}}, {}},
-        ClickRow{"toleranceAbove", tetrahedron, 5, {{0, -450}}, {}},
-        ClickRow{"dodecahedronTolerance", dodecahedron, 25, {{0, 450}, {0, -449}}, {25}},
-        ClickRow{"icosahedronSmallBox", icosahedron, 4, {{150, 0}, {0, -150}}, {}},
-        ClickRow{"icosahedronJustInside", icosahedron, 4, {{149, 149}}, {4}},
-        // Centres (6454.5, 5662.5) and (5999.5, 4874.5): the midpoint is in both boxes.
-        ClickRow{"octahedronBetween3And4", octahedron, 3, {{-227.5, -394}}, {3, 4}},
-        // Lines 3 and 21 of the icosahedron lie closer than twice the small box.
-        ClickRow{"icosahedronBetween3And21", icosahedron, 3, {{0, -131.25}}, {3, 21}},
-        ClickRow{"twiceIsOff", cube, 8, {{0, 0}, {0, 0}}, {}}),
+    testing::Values(ClickRow{"onTheCentre", tetrahedron, 5, {{0, 0}}, {5}},
+                    ClickRow{"justInside", tetrahedron, 5, {{449, -449}}, {5}},
+                    ClickRow{"toleranceRight", tetrahedron, 5, {{450, 0}}, {}},
+                    ClickRow{"toleranceLeft", tetrahedron, 5, {{-450, 0}}, {}},
+                    ClickRow{"toleranceBelow", tetrahedron, 5, {{0, 450}}, {}},
+                    ClickRow{"toleranceAbove", tetrahedron, 5, {{0, -450}}, {}},
+                    ClickRow{
+                        "dodecahedronTolerance", dodecahedron, 25, {{0, 450}, {0, -449}}, {25}},
+                    ClickRow{"icosahedronSmallBox", icosahedron, 4, {{150, 0}, {0, -150}}, {}},
+                    ClickRow{"icosahedronJustInside", icosahedron, 4, {{149, 149}}, {4}},
+                    // Centres (6454.5, 5662.5) and (5999.5, 4874.5): the midpoint is in both boxes.
+                    ClickRow{"octahedronBetween3And4", octahedron, 3, {{-227.5, -394}}, {3, 4}},
+                    // Lines 3 and 21 of the icosahedron lie closer than twice the small box.
+                    ClickRow{"icosahedronBetween3And21", icosahedron, 3, {{0, -131.25}}, {3, 21}},
+                    ClickRow{"twiceIsOff", cube, 8, {{0, 0}, {0, 0}}, {}}),
     kit::byName);
 
 TEST_F(HamiltonScreen, ChosenLineInFrontAndUnchosenAtTheBack) {
@@ -271,7 +277,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Two vertices each, yet two separate squares: no circuit through every vertex.
         CheckRow{"cubeTwoSquares", cube, {0, 1, 2, 3, 4, 5, 6, 7}, "Wrong, Try Again"},
         CheckRow{"octahedronTwoTriangles", octahedron, {0, 1, 2, 6, 7, 8}, "Wrong, Try Again"},
-        CheckRow{"icosahedronThreeRings", icosahedron, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+        CheckRow{"icosahedronThreeRings",
+                 icosahedron,
+                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
                  "Wrong, Try Again"}),
     kit::byName);
 

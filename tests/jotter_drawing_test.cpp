@@ -52,14 +52,13 @@ TEST_P(JotterDrag, DrawsOnlyWithTheLeftButtonAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, JotterDrag,
-    ::testing::Values(DragCase{"Left", ui::LeftButton, ui::LeftButton, true},
-                      DragCase{"Right", ui::RightButton, ui::RightButton, false},
-                      DragCase{"Middle", ui::MiddleButton, ui::MiddleButton, false},
-                      DragCase{"LeftAndRight", ui::LeftButton, ui::LeftButton | ui::RightButton,
-                               false},
-                      DragCase{"LeftAndMiddle", ui::LeftButton, ui::LeftButton | ui::MiddleButton,
-                               false},
-                      DragCase{"Hover", ui::NoButton, ui::NoButton, false}),
+    ::testing::Values(
+        DragCase{"Left", ui::LeftButton, ui::LeftButton, true},
+        DragCase{"Right", ui::RightButton, ui::RightButton, false},
+        DragCase{"Middle", ui::MiddleButton, ui::MiddleButton, false},
+        DragCase{"LeftAndRight", ui::LeftButton, ui::LeftButton | ui::RightButton, false},
+        DragCase{"LeftAndMiddle", ui::LeftButton, ui::LeftButton | ui::MiddleButton, false},
+        DragCase{"Hover", ui::NoButton, ui::NoButton, false}),
     kit::byName);
 
 class JotterPress : public JotterTest, public ::testing::WithParamInterface<int> {};
@@ -77,18 +76,17 @@ TEST_P(JotterPress, AnyButtonMovesTheCurrentPointWithoutDrawing) {
     EXPECT_EQ(drawn().back(), (ui::Stroke{6000, 2000, 6300, 2100, yellow, 3}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, JotterPress,
-    ::testing::Values(ui::LeftButton, ui::RightButton, ui::MiddleButton,
-                      ui::LeftButton | ui::RightButton),
-    [](const auto& info) {
-        switch (info.param) {
-            case ui::LeftButton: return std::string("Left");
-            case ui::RightButton: return std::string("Right");
-            case ui::MiddleButton: return std::string("Middle");
-        }
-        return std::string("LeftAndRight");
-    });
+INSTANTIATE_TEST_SUITE_P(Buttons, JotterPress,
+                         ::testing::Values(ui::LeftButton, ui::RightButton, ui::MiddleButton,
+                                           ui::LeftButton | ui::RightButton),
+                         [](const auto& info) {
+                             switch (info.param) {
+                                 case ui::LeftButton: return std::string("Left");
+                                 case ui::RightButton: return std::string("Right");
+                                 case ui::MiddleButton: return std::string("Middle");
+                             }
+                             return std::string("LeftAndRight");
+                         });
 
 TEST_F(JotterTest, ErasingDrawsAWideBoardColouredLine) {
     click("jotter", "Label1", 12);
@@ -144,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClearCase{"ToPortrait", {"Command3"}, 4000, 12000, true},
                       ClearCase{"PortraitClear", {"Command3", "Command7"}, 4000, 12000, true},
                       ClearCase{"BackToLandscape", {"Command3", "Command4"}, 10000, 4140, false},
-                      ClearCase{"RoundTrip", {"Command3", "Command4", "Command3"}, 4000, 12000,
-                                true}),
+                      ClearCase{
+                          "RoundTrip", {"Command3", "Command4", "Command3"}, 4000, 12000, true}),
     kit::byName);
 
 }  // namespace

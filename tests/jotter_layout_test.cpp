@@ -82,7 +82,7 @@ TEST_P(JotterExit, UnloadsAndReopensFresh) {
     EXPECT_EQ(pad.clientWidth(), 9915);
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, JotterExit, 
+INSTANTIATE_TEST_SUITE_P(Buttons, JotterExit,
                          ::testing::Values(ExitCase{"Command1", nullptr},
                                            ExitCase{"Command9", "Command3"}),
                          [](const auto& info) { return std::string(info.param.button); });

@@ -115,7 +115,8 @@ TEST_F(KeyboardModel, VerdictsAndQuestionsAreAnnounced) {
     auto heard = [&](const std::string& line) {
         return std::find(said.begin(), said.end(), line) != said.end();
     };
-    EXPECT_TRUE(heard("hamilton: Find a Hamiltonian circuit on the tetrahedron, 4 vertices and 6 edges"));
+    EXPECT_TRUE(
+        heard("hamilton: Find a Hamiltonian circuit on the tetrahedron, 4 vertices and 6 edges"));
     EXPECT_TRUE(heard("hamilton: Wrong, Try Again"));
     EXPECT_TRUE(heard("reflections: " + screen("reflections").control("Label3").caption()));
     EXPECT_TRUE(heard("reflections: Incorrect. Try again"));

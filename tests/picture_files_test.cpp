@@ -1,5 +1,5 @@
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <fstream>
 
@@ -57,8 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, PictureLookup,
     ::testing::Values(
         Lookup{"backslash", "work/Images/exit.jpg", "Images\\exit.jpg", "work/Images/exit.jpg"},
-        Lookup{"smallInitial", "work/Images/check.jpg", "images\\check.jpg", "work/Images/check.jpg"},
-        Lookup{"forwardSlash", "work/Images/check.jpg", "images/check.jpg", "work/Images/check.jpg"},
+        Lookup{"smallInitial", "work/Images/check.jpg", "images\\check.jpg",
+               "work/Images/check.jpg"},
+        Lookup{"forwardSlash", "work/Images/check.jpg", "images/check.jpg",
+               "work/Images/check.jpg"},
         Lookup{"fileCase", "work/opening/Start000.JPG", "opening\\start000.jpg",
                "work/opening/Start000.JPG"},
         Lookup{"programFolder", "program/Images/next.jpg", "Images\\next.jpg",

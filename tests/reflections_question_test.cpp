@@ -66,8 +66,8 @@ TEST(ReflectionsShapes, EveryShapeAtEveryBaseLiesOnTheGrid) {
 TEST(ReflectionsShapes, ChooseshapeDrawsRowThenBaseAcrossTheWholeRanges) {
     for (std::size_t row = 0; row < shapeCatalogue.size(); ++row) {
         const CatalogueShape& shape = shapeCatalogue[row];
-        for (const auto& [x0, y0] : {std::pair{shape.x0.lo, shape.y0.hi},
-                                     std::pair{shape.x0.hi, shape.y0.lo}}) {
+        for (const auto& [x0, y0] :
+             {std::pair{shape.x0.lo, shape.y0.hi}, std::pair{shape.x0.hi, shape.y0.lo}}) {
             Scripted s;
             s.give(static_cast<int>(row) + 1, 1, 5);
             s.give(x0, shape.x0.lo, shape.x0.hi);
@@ -114,15 +114,14 @@ TEST_P(ReflectionsMirror, ImageAndFitAgreeWithThePlainFormula) {
     EXPECT_GT(fitting * 5, total) << fitting << " of " << total;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllLines, ReflectionsMirror,
-    testing::Values(MirrorCase{Mirror::xAxis, "xAxis", 0, 0},
-                    MirrorCase{Mirror::yAxis, "yAxis", 0, 0},
-                    MirrorCase{Mirror::xEqualsK, "xEqualsK", -6, 6},
-                    MirrorCase{Mirror::yEqualsK, "yEqualsK", -5, 5},
-                    MirrorCase{Mirror::yEqualsX, "yEqualsX", 0, 0},
-                    MirrorCase{Mirror::yEqualsMinusX, "yEqualsMinusX", 0, 0}),
-    kit::byName);
+INSTANTIATE_TEST_SUITE_P(AllLines, ReflectionsMirror,
+                         testing::Values(MirrorCase{Mirror::xAxis, "xAxis", 0, 0},
+                                         MirrorCase{Mirror::yAxis, "yAxis", 0, 0},
+                                         MirrorCase{Mirror::xEqualsK, "xEqualsK", -6, 6},
+                                         MirrorCase{Mirror::yEqualsK, "yEqualsK", -5, 5},
+                                         MirrorCase{Mirror::yEqualsX, "yEqualsX", 0, 0},
+                                         MirrorCase{Mirror::yEqualsMinusX, "yEqualsMinusX", 0, 0}),
+                         kit::byName);
 
 TEST(ReflectionsMirror, CornersOnTheEdgeFitAndOnePastDoesNot) {
     VertexTable edge{};
@@ -194,14 +193,14 @@ TEST_P(ReflectionsLevelTwo, CaptionAndMirrorLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ReflectionsLevelTwo,
-    testing::Values(LineCase{1, 0, 5, "Show a reflection in the line x=0.", {4100, 100, 4100, 7110}},
-                    LineCase{2, -6, 2, "Show a reflection in the line y=2.", {100, 2600, 8090, 2600}},
-                    LineCase{2, 1, -2, "Show a reflection in the line y=-2.", {100, 4600, 8090, 4600}},
-                    LineCase{3, 4, 4, "Show a reflection in the line y=x.", {7590, 100, 600, 7110}},
-                    LineCase{4, 4, 4, "Show a reflection in the line y=-x.", {600, 100, 7590, 7110}}),
+    testing::Values(
+        LineCase{1, 0, 5, "Show a reflection in the line x=0.", {4100, 100, 4100, 7110}},
+        LineCase{2, -6, 2, "Show a reflection in the line y=2.", {100, 2600, 8090, 2600}},
+        LineCase{2, 1, -2, "Show a reflection in the line y=-2.", {100, 4600, 8090, 4600}},
+        LineCase{3, 4, 4, "Show a reflection in the line y=x.", {7590, 100, 600, 7110}},
+        LineCase{4, 4, 4, "Show a reflection in the line y=-x.", {600, 100, 7590, 7110}}),
     [](const auto& info) {
-        return "kind" + std::to_string(info.param.linekind) + "_" +
-               std::to_string(info.index);
+        return "kind" + std::to_string(info.param.linekind) + "_" + std::to_string(info.index);
     });
 
 TEST(ReflectionsQuestion, LevelOneAsksForAnAxisAndLeavesTheLine) {

@@ -50,8 +50,8 @@ protected:
     }
     void answer(const std::array<int, 4>& corners) {
         for (int k = 0; k < 4; ++k) {
-            const reflect::Vertex v =
-                screen().question().imagepoints[static_cast<std::size_t>(corners[static_cast<std::size_t>(k)])];
+            const reflect::Vertex v = screen().question().imagepoints[static_cast<std::size_t>(
+                corners[static_cast<std::size_t>(k)])];
             dragToPoint(k, v.x, v.y);
         }
     }
@@ -83,7 +83,8 @@ struct Family {
     double dx, dy;  // step from one member to the next
 };
 
-class ReflectionsGridLines : public ReflectionsScreen, public testing::WithParamInterface<Family> {};
+class ReflectionsGridLines : public ReflectionsScreen,
+                             public testing::WithParamInterface<Family> {};
 
 TEST_P(ReflectionsGridLines, EveryMemberWhereTheConstructionPutsIt) {
     const Family& f = GetParam();
@@ -101,13 +102,12 @@ TEST_P(ReflectionsGridLines, EveryMemberWhereTheConstructionPutsIt) {
     EXPECT_EQ(screen().find(f.name, f.count), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Construction, ReflectionsGridLines,
-    testing::Values(Family{"xcheck", 17, 100, 3480, 100, 3680, 500, 0},
-                    Family{"ycheck", 15, 3990, 100, 4210, 100, 0, 500},
-                    Family{"xgrid", 17, 100, 100, 100, 7110, 500, 0},
-                    Family{"ygrid", 15, 100, 100, 8090, 100, 0, 500}),
-    kit::byName);
+INSTANTIATE_TEST_SUITE_P(Construction, ReflectionsGridLines,
+                         testing::Values(Family{"xcheck", 17, 100, 3480, 100, 3680, 500, 0},
+                                         Family{"ycheck", 15, 3990, 100, 4210, 100, 0, 500},
+                                         Family{"xgrid", 17, 100, 100, 100, 7110, 500, 0},
+                                         Family{"ygrid", 15, 100, 100, 8090, 100, 0, 500}),
+                         kit::byName);
 
 TEST_F(ReflectionsScreen, NumbersReadAlongTheAxesAndTheTablesMatchTheTicks) {
     for (int i = 0; i <= 16; ++i) {
@@ -185,7 +185,8 @@ TEST_F(ReflectionsScreen, CheckIsTiedToTheColours) {
             ASSERT_EQ(message(), "Incorrect. Try again") << control("Label3").caption();
             click("reflections", "cmdgo");
             for (int k = 0; k < 3; ++k) {
-                const reflect::Vertex v = screen().question().imagepoints[static_cast<std::size_t>(k)];
+                const reflect::Vertex v =
+                    screen().question().imagepoints[static_cast<std::size_t>(k)];
                 dragToPoint(k, v.x, v.y);
             }
             click("reflections", "cmdsoln");

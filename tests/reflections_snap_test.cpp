@@ -37,12 +37,14 @@ TEST(ReflectionsSnap, EveryGridPointOfTheTablesSnapsToItself) {
     for (int x = reflect::gridMinX; x <= reflect::gridMaxX; ++x) {
         EXPECT_EQ(reflect::gridTables.x(x), gridLine(x - reflect::gridMinX)) << x;
         EXPECT_EQ(reflect::snapColumn(static_cast<int>(reflect::gridTables.x(x))),
-                  x - reflect::gridMinX) << x;
+                  x - reflect::gridMinX)
+            << x;
     }
     for (int y = reflect::gridMinY; y <= reflect::gridMaxY; ++y) {
         EXPECT_EQ(reflect::gridTables.y(y), gridLine(reflect::gridMaxY - y)) << y;
         EXPECT_EQ(reflect::snapRow(static_cast<int>(reflect::gridTables.y(y))),
-                  reflect::gridMaxY - y) << y;
+                  reflect::gridMaxY - y)
+            << y;
     }
 }
 
@@ -62,16 +64,15 @@ TEST_P(ReflectionsSnapEdge, LandsOnItsLine) {
     EXPECT_EQ(reflect::snapRow(GetParam().centre), GetParam().row);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ReflectionsSnapEdge,
-    testing::Values(SnapCase{"justShortOfHalfWay", gridLine(3) + 249, 3, 3},
-                    SnapCase{"exactlyHalfWayGoesOn", gridLine(3) + 250, 4, 4},
-                    SnapCase{"homeColumn", 8450, 16, 14},
-                    SnapCase{"belowLastRowTopOfBand", 7100, 14, 14},
-                    SnapCase{"belowLastRowInBand", 7150, 14, 14},
-                    SnapCase{"belowLastRowBottomOfBand", 7187, 14, 14},
-                    SnapCase{"offTheTopLeft", -600, 0, 0}),
-    kit::byName);
+INSTANTIATE_TEST_SUITE_P(Edges, ReflectionsSnapEdge,
+                         testing::Values(SnapCase{"justShortOfHalfWay", gridLine(3) + 249, 3, 3},
+                                         SnapCase{"exactlyHalfWayGoesOn", gridLine(3) + 250, 4, 4},
+                                         SnapCase{"homeColumn", 8450, 16, 14},
+                                         SnapCase{"belowLastRowTopOfBand", 7100, 14, 14},
+                                         SnapCase{"belowLastRowInBand", 7150, 14, 14},
+                                         SnapCase{"belowLastRowBottomOfBand", 7187, 14, 14},
+                                         SnapCase{"offTheTopLeft", -600, 0, 0}),
+                         kit::byName);
 
 // Releases through the screen: a cross dragged with the left button to a centre and let go.
 class ReflectionsRelease : public AppTest {

@@ -69,9 +69,7 @@ TEST_F(RegistryTest, UnloadThenReferenceLoadsAfreshWithDesignValues) {
 
 TEST_F(RegistryTest, NextScreenLoadsWhileTheCurrentOneIsStillThere) {
     std::string seen;
-    onLoad["second"] = [&] {
-        seen = note("first").control("Label1").caption();
-    };
+    onLoad["second"] = [&] { seen = note("first").control("Label1").caption(); };
     registry.show("first");
     note("first").control("Label1").setCaption("left behind");
     note("first").control("Command1").onClick = [&](int) {

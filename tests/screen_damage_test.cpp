@@ -10,6 +10,7 @@ namespace {
 
 using ui::ControlKind;
 
+// clang-format off
 const ui::ControlDesign controls[] = {
     {.kind = ControlKind::PictureBox, .name = "Board", .left = 1000, .top = 1000, .width = 5000,
      .height = 5000},
@@ -19,6 +20,7 @@ const ui::ControlDesign controls[] = {
     {.name = "Hidden", .visible = false},
     {.kind = ControlKind::CheckBox, .name = "Tick"},
 };
+// clang-format on
 
 // What a screen asks the platform to draw again after each kind of change.
 class ScreenDamage : public ::testing::Test {
@@ -61,7 +63,8 @@ TEST_F(ScreenDamage, SlantingLineReportsSmallBoxesCoveringIt) {
         const double x = 100 + 60.0 * i, y = 200 + 40.0 * i;
         // Two pixels of pen either side of the line stay inside some box.
         const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const ui::TwipRect& b) {
-            return b.left <= x - 30 && x + 30 <= b.right() && b.top <= y - 30 && y + 30 <= b.bottom();
+            return b.left <= x - 30 && x + 30 <= b.right() && b.top <= y - 30 &&
+                   y + 30 <= b.bottom();
         });
         EXPECT_TRUE(inside) << x << "," << y;
     }

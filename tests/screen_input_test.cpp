@@ -1,5 +1,5 @@
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <string>
 #include <vector>
@@ -14,6 +14,7 @@ using kit::PrintTo;
 
 using ui::ControlKind;
 
+// clang-format off
 const ui::ControlDesign controls[] = {
     {.kind = ControlKind::Label, .name = "Under", .left = 0, .top = 0, .width = 1000, .height = 1000},
     {.kind = ControlKind::Label, .name = "Over", .left = 500, .top = 500, .width = 1000,
@@ -43,6 +44,7 @@ const ui::ControlDesign controls[] = {
      .height = 500, .enabled = false},
     {.kind = ControlKind::Label, .name = "Swatch", .index = 0, .caption = "first"},
 };
+// clang-format on
 
 // A screen whose every label and the screen itself log what reaches them.
 class ScreenInput : public ::testing::Test {
@@ -50,11 +52,15 @@ protected:
     ScreenInput() {
         for (const auto& c : screen.controls()) {
             const std::string name = c->name();
-            c->onClick = [this, name](int i) { log.push_back(name + " click " + std::to_string(i)); };
+            c->onClick = [this, name](int i) {
+                log.push_back(name + " click " + std::to_string(i));
+            };
             c->onMouseMove = [this, name](int, const ui::MouseEvent& e) {
                 log.push_back(name + " move " + std::to_string(e.x) + "," + std::to_string(e.y));
             };
-            c->onMouseUp = [this, name](int, const ui::MouseEvent&) { log.push_back(name + " up"); };
+            c->onMouseUp = [this, name](int, const ui::MouseEvent&) {
+                log.push_back(name + " up");
+            };
         }
         screen.onMouseMove = [this](const ui::MouseEvent& e) {
             log.push_back("screen move " + std::to_string(e.x) + "," + std::to_string(e.y));
@@ -66,9 +72,15 @@ protected:
     void send(ui::PointerAction action, int button, int x, int y) {
         screen.pointer({action, button, 0, static_cast<double>(x), static_cast<double>(y)});
     }
-    void press(int x, int y, int button = ui::LeftButton) { send(ui::PointerAction::Press, button, x, y); }
-    void move(int x, int y, int buttons = ui::NoButton) { send(ui::PointerAction::Move, buttons, x, y); }
-    void release(int x, int y, int button = ui::LeftButton) { send(ui::PointerAction::Release, button, x, y); }
+    void press(int x, int y, int button = ui::LeftButton) {
+        send(ui::PointerAction::Press, button, x, y);
+    }
+    void move(int x, int y, int buttons = ui::NoButton) {
+        send(ui::PointerAction::Move, buttons, x, y);
+    }
+    void release(int x, int y, int button = ui::LeftButton) {
+        send(ui::PointerAction::Release, button, x, y);
+    }
     FakePlatform platform;
     ui::Screen screen{platform, "input", {.clientWidth = 12500, .clientHeight = 3000}, controls};
     std::vector<std::string> log;
@@ -207,24 +219,74 @@ constexpr int R = ui::RightButton;
 INSTANTIATE_TEST_SUITE_P(
     Sequences, WindowedRoute,
     ::testing::Values(
-        Sequence{"releaseInside", {{Press, L, 9500, 200}, {Release, L, 9900, 400}}, {"Go click -1"}, 1, 0, 0},
-        Sequence{"releaseOutside", {{Press, L, 9500, 200}, {Move, L, 9500, 900}, {Release, L, 9500, 900}}, {}, 1, 0, 0},
+        Sequence{"releaseInside",
+                 {{Press, L, 9500, 200}, {Release, L, 9900, 400}},
+                 {"Go click -1"},
+                 1,
+                 0,
+                 0},
+        Sequence{"releaseOutside",
+                 {{Press, L, 9500, 200}, {Move, L, 9500, 900}, {Release, L, 9500, 900}},
+                 {},
+                 1,
+                 0,
+                 0},
         Sequence{"dragBackInBeforeRelease",
-                 {{Press, L, 9500, 200}, {Move, L, 2500, 2500}, {Move, L, 9100, 100}, {Release, L, 9100, 100}},
-                 {"Go click -1"}, 1, 0, 0},
-        Sequence{"rightButtonGoesToTheScreen", {{Press, R, 9500, 200}, {Release, R, 9500, 200}}, {"screen down 2"}, 1, 0, 0},
-        Sequence{"pressElsewhereReleaseOnIt", {{Press, L, 2500, 2500}, {Move, L, 9500, 200}, {Release, L, 9500, 200}},
-                 {"screen down 1", "screen move 9500,200"}, 1, 0, 0},
-        Sequence{"optionInAFrame", {{Press, L, 6200, 600}, {Release, L, 6200, 600}}, {"B click -1"}, 0, 1, 0},
-        Sequence{"chosenOptionAgain", {{Press, L, 6200, 200}, {Release, L, 6200, 200}}, {}, 1, 0, 0},
-        Sequence{"tickTurnsOver", {{Press, L, 11100, 100}, {Release, L, 11100, 100}}, {"Tick click -1"}, 1, 0, 1},
+                 {{Press, L, 9500, 200},
+                  {Move, L, 2500, 2500},
+                  {Move, L, 9100, 100},
+                  {Release, L, 9100, 100}},
+                 {"Go click -1"},
+                 1,
+                 0,
+                 0},
+        Sequence{"rightButtonGoesToTheScreen",
+                 {{Press, R, 9500, 200}, {Release, R, 9500, 200}},
+                 {"screen down 2"},
+                 1,
+                 0,
+                 0},
+        Sequence{"pressElsewhereReleaseOnIt",
+                 {{Press, L, 2500, 2500}, {Move, L, 9500, 200}, {Release, L, 9500, 200}},
+                 {"screen down 1", "screen move 9500,200"},
+                 1,
+                 0,
+                 0},
+        Sequence{"optionInAFrame",
+                 {{Press, L, 6200, 600}, {Release, L, 6200, 600}},
+                 {"B click -1"},
+                 0,
+                 1,
+                 0},
+        Sequence{
+            "chosenOptionAgain", {{Press, L, 6200, 200}, {Release, L, 6200, 200}}, {}, 1, 0, 0},
+        Sequence{"tickTurnsOver",
+                 {{Press, L, 11100, 100}, {Release, L, 11100, 100}},
+                 {"Tick click -1"},
+                 1,
+                 0,
+                 1},
         Sequence{"tickTwice",
-                 {{Press, L, 11100, 100}, {Release, L, 11100, 100}, {Press, L, 11900, 200}, {Release, L, 11900, 200}},
-                 {"Tick click -1", "Tick click -1"}, 1, 0, 0},
-        Sequence{"disabledLetsThroughToTheLabelBeneath", {{Press, L, 9500, 1200}, {Release, L, 9500, 1200}},
-                 {"Beneath up", "Beneath click -1"}, 1, 0, 0},
+                 {{Press, L, 11100, 100},
+                  {Release, L, 11100, 100},
+                  {Press, L, 11900, 200},
+                  {Release, L, 11900, 200}},
+                 {"Tick click -1", "Tick click -1"},
+                 1,
+                 0,
+                 0},
+        Sequence{"disabledLetsThroughToTheLabelBeneath",
+                 {{Press, L, 9500, 1200}, {Release, L, 9500, 1200}},
+                 {"Beneath up", "Beneath click -1"},
+                 1,
+                 0,
+                 0},
         Sequence{"lostReleaseThenAFreshPress",
-                 {{Press, L, 9500, 200}, {Press, L, 6200, 600}, {Release, L, 6200, 600}}, {"B click -1"}, 0, 1, 0}),
+                 {{Press, L, 9500, 200}, {Press, L, 6200, 600}, {Release, L, 6200, 600}},
+                 {"B click -1"},
+                 0,
+                 1,
+                 0}),
     kit::byName);
 
 TEST_F(ScreenInput, AHeldButtonShowsPressedOnlyWhileThePointerIsOverIt) {

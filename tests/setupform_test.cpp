@@ -1,5 +1,5 @@
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <vector>
 
@@ -111,22 +111,26 @@ struct WithoutOne {
 TEST(Toolbar, WithoutCheckTheColumnIsSolutionJotterNext) {
     const WithoutOne t("cmdcheckit");
     const ui::Screen& screen = t.screen;
-    expectPlaced(screen, {{"cmdsoln", 10050, 6960}, {"cmdjotter", 10050, 7455},
-                          {"cmdgo", 10050, 7950}, {"cmdexit", 60, 7950}});
+    expectPlaced(screen, {{"cmdsoln", 10050, 6960},
+                          {"cmdjotter", 10050, 7455},
+                          {"cmdgo", 10050, 7950},
+                          {"cmdexit", 60, 7950}});
 }
 
 TEST(Toolbar, WithoutJotterSolutionKeepsItsTopAndCheckStacksOnIt) {
     const WithoutOne t("Cmdjotter");
     const ui::Screen& screen = t.screen;
-    expectPlaced(screen, {{"cmdsoln", 10050, 33}, {"Cmdcheckit", 10050, 33 - 495},
-                          {"cmdgo", 10050, 7950}});
+    expectPlaced(screen,
+                 {{"cmdsoln", 10050, 33}, {"Cmdcheckit", 10050, 33 - 495}, {"cmdgo", 10050, 7950}});
 }
 
 TEST(Toolbar, WithoutNextJotterKeepsItsTop) {
     const WithoutOne t("Cmdgo");
     const ui::Screen& screen = t.screen;
-    expectPlaced(screen, {{"cmdjotter", 10050, 55}, {"cmdsoln", 10050, 55 - 495},
-                          {"Cmdcheckit", 10050, 55 - 990}, {"cmdexit", 60, 7950}});
+    expectPlaced(screen, {{"cmdjotter", 10050, 55},
+                          {"cmdsoln", 10050, 55 - 495},
+                          {"Cmdcheckit", 10050, 55 - 990},
+                          {"cmdexit", 60, 7950}});
 }
 
 TEST(Toolbar, MissingPictureLeavesThatButtonBareAndTheRestGoesOn) {

@@ -64,8 +64,7 @@ TEST_P(Highlight, BoxesAfterPointerMoves) {
     EXPECT_EQ(boxes, s.boxes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, Highlight, ::testing::ValuesIn(sequences),
-                         kit::byName);
+INSTANTIATE_TEST_SUITE_P(Shell, Highlight, ::testing::ValuesIn(sequences), kit::byName);
 
 using TopicBoxes = AppTest;
 

@@ -28,7 +28,7 @@ constexpr Step menuTab(int menu, int i) {
 constexpr Step menuExit(int menu) { return {menuTab(menu, 0).screen, "Command1"}; }
 constexpr Step topic(int menu, int i) { return {menuTab(menu, 0).screen, "Label3", i}; }
 
-const char* const everyScreen[] = {"Titlefrm", "intro0", "menu1",  "menu2",      "menu3",
+const char* const everyScreen[] = {"Titlefrm", "intro0", "menu1",    "menu2", "menu3",
                                    "menu4",    "menu5",  "hamilton", "surds", "reflections"};
 
 struct Journey {
@@ -112,8 +112,7 @@ TEST_P(Navigation, ScreensLoadedShownAndHidden) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, Navigation, ::testing::ValuesIn(journeys),
-                         kit::byName);
+INSTANTIATE_TEST_SUITE_P(Shell, Navigation, ::testing::ValuesIn(journeys), kit::byName);
 
 using Shell = Navigation;
 

@@ -27,10 +27,10 @@ TEST(SurdAnswers, Kind3KeepsItsDenominatorPositive) {
         Kind3 q;
         Kind3Answer answer;
     } rows[] = {
-        {{2, 3, 2}, {3, '+', 2, 7}},    // 1 / (3 - root 2) = (3 + root 2) / 7
-        {{1, 1, 2}, {-1, '+', 2, 1}},   // 1 / (1 + root 2) = -1 + root 2
-        {{1, 3, 11}, {-3, '+', 11, 2}}, // 1 / (3 + root 11) = (-3 + root 11) / 2
-        {{2, 1, 3}, {-1, '-', 3, 2}},   // 1 / (1 - root 3) = (-1 - root 3) / 2
+        {{2, 3, 2}, {3, '+', 2, 7}},     // 1 / (3 - root 2) = (3 + root 2) / 7
+        {{1, 1, 2}, {-1, '+', 2, 1}},    // 1 / (1 + root 2) = -1 + root 2
+        {{1, 3, 11}, {-3, '+', 11, 2}},  // 1 / (3 + root 11) = (-3 + root 11) / 2
+        {{2, 1, 3}, {-1, '-', 3, 2}},    // 1 / (1 - root 3) = (-1 - root 3) / 2
     };
     for (const auto& row : rows) EXPECT_EQ(kind3Answer(row.q), row.answer) << row.q.b;
 }

@@ -27,7 +27,9 @@ bool squareFree(int v) {
 
 class SurdsScreen : public AppTest {
 protected:
-    SurdsScreen() { registry.deliver([&] { registry.show("surds"); }); }
+    SurdsScreen() {
+        registry.deliver([&] { registry.show("surds"); });
+    }
     surds& screen() { return registry.screenAs<surds>("surds"); }
     const std::string& text(const char* label) { return screen().control(label).caption(); }
     int number(const char* label) { return std::stoi(text(label)); }
@@ -37,7 +39,8 @@ protected:
     }
     bool bar(int i) { return seen("Line1", i); }
     int barsSeen(std::initializer_list<int> bars) {
-        return static_cast<int>(std::count_if(bars.begin(), bars.end(), [&](int i) { return bar(i); }));
+        return static_cast<int>(
+            std::count_if(bars.begin(), bars.end(), [&](int i) { return bar(i); }));
     }
     std::vector<std::string> boxesSeen(std::span<const char* const> boxes) {
         std::vector<std::string> names;
@@ -124,8 +127,10 @@ TEST_F(SurdsScreen, EveryKind3AnswerHasARationalDenominator) {
                 const bool fraction = bar(35);
                 EXPECT_EQ(screen().control("Frame9").height(), fraction ? 2670 : 1470);
                 const int denominator = fraction ? number("Label17") : 1;
-                if (fraction) EXPECT_GT(denominator, 1);
-                else EXPECT_EQ(text("Label17"), "");
+                if (fraction)
+                    EXPECT_GT(denominator, 1);
+                else
+                    EXPECT_EQ(text("Label17"), "");
                 const double answerSign = text("Label20") == "+" ? 1 : -1;
                 expectSameValue((number("Label18") + answerSign * root("Label16")) / denominator,
                                 question);
@@ -140,8 +145,8 @@ TEST_F(SurdsScreen, EveryKind4AnswerIsTheBracketsMultipliedOut) {
                 for (int e = 1; e <= 9; ++e) {
                     const Kind4 q{c, a, b, e};
                     if (!kind4Allows(q)) continue;
-                    SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) +
-                                 ", b " + std::to_string(b) + ", e " + std::to_string(e));
+                    SCOPED_TRACE("case " + std::to_string(c) + ", a " + std::to_string(a) + ", b " +
+                                 std::to_string(b) + ", e " + std::to_string(e));
                     kit::ask(registry, q);
                     const double s1 = text("Label21") == "+" ? 1 : -1;
                     const double s2 = text("Label25") == "+" ? 1 : -1;
@@ -242,8 +247,10 @@ TEST_F(SurdsScreen, LeavingClosesTheJotterAndShowsMenu1) {
         registry.deliver([&] { registry.show("surds"); });
         click("surds", "cmdjotter");
         EXPECT_TRUE(shown("jotter") && shown("surds"));
-        if (closeBox) registry.deliver([&] { registry.closeRequested(screen()); });
-        else click("surds", "cmdexit");
+        if (closeBox)
+            registry.deliver([&] { registry.closeRequested(screen()); });
+        else
+            click("surds", "cmdexit");
         EXPECT_FALSE(registry.isLoaded("jotter"));
         EXPECT_FALSE(registry.isLoaded("surds"));
         EXPECT_TRUE(shown("menu1"));

@@ -1,5 +1,5 @@
-#include "app/colours.h"
 #include "shell/titlefrm.h"
+#include "app/colours.h"
 #include "support/app_fixture.h"
 
 namespace {

@@ -24,40 +24,35 @@ const QString kFontFamily = QStringLiteral("DejaVu Sans");
 const QColor kScreenBlue(49, 135, 214);
 const QColor kGold(255, 204, 64);
 
-QFont boldFont(qreal pixelSize)
-{
+QFont boldFont(qreal pixelSize) {
     QFont font(kFontFamily);
     font.setBold(true);
     font.setPixelSize(static_cast<int>(pixelSize));
     return font;
 }
 
-QPainterPath textPath(const QString& text, const QFont& font)
-{
+QPainterPath textPath(const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     return path;
 }
 
 // Largest bold size at which every caption fits the box, so a row of buttons reads alike.
-int fittingPixelSize(const QStringList& captions, qreal width, qreal height)
-{
+int fittingPixelSize(const QStringList& captions, qreal width, qreal height) {
     for (int size = 24; size > 6; --size) {
         bool fits = true;
         for (const QString& caption : captions) {
             const QRectF bounds = textPath(caption, boldFont(size)).boundingRect();
             fits = fits && bounds.width() <= width && bounds.height() <= height;
         }
-        if (fits)
-            return size;
+        if (fits) return size;
     }
     return 6;
 }
 
 // White-on-dark lettering: a soft shadow, a dark outline, then the fill, centred in the box.
 void drawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& fill, const QColor& outline)
-{
+                      const QColor& fill, const QColor& outline) {
     QPainterPath path = textPath(text, font);
     path.translate(box.center() - path.boundingRect().center());
     painter.save();
@@ -68,10 +63,9 @@ void drawOutlinedText(QPainter& painter, const QRectF& box, const QString& text,
     painter.restore();
 }
 
-QImage buttonFace(const QString& caption, const QColor& base, int pixelSize)
-{
+QImage buttonFace(const QString& caption, const QColor& base, int pixelSize) {
     QImage image(119, 33, QImage::Format_RGB32);
-    image.fill(kScreenBlue); // the corners blend into the screen colour behind the buttons
+    image.fill(kScreenBlue);  // the corners blend into the screen colour behind the buttons
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -95,20 +89,18 @@ QImage buttonFace(const QString& caption, const QColor& base, int pixelSize)
     painter.restore();
     painter.strokePath(shape, QPen(base.darker(200), 1.0));
 
-    drawOutlinedText(painter, face.adjusted(8, 4, -8, -4), caption, boldFont(pixelSize),
-                     Qt::white, base.darker(260));
+    drawOutlinedText(painter, face.adjusted(8, 4, -8, -4), caption, boldFont(pixelSize), Qt::white,
+                     base.darker(260));
     return image;
 }
 
-QPointF polar(const QPointF& centre, qreal radius, qreal degrees)
-{
+QPointF polar(const QPointF& centre, qreal radius, qreal degrees) {
     const qreal radians = degrees * std::numbers::pi / 180.0;
     return centre + QPointF(radius * std::cos(radians), -radius * std::sin(radians));
 }
 
 // The dodecahedron's planar drawing: outer pentagon 0-4, middle decagon 5-14, inner pentagon 15-19.
-void drawDodecahedron(QPainter& painter, const QPointF& centre, qreal size)
-{
+void drawDodecahedron(QPainter& painter, const QPointF& centre, qreal size) {
     std::array<QPointF, 20> vertex;
     for (int i = 0; i < 5; ++i) {
         const qreal angle = 90 + 72 * i;
@@ -124,31 +116,26 @@ void drawDodecahedron(QPainter& painter, const QPointF& centre, qreal size)
         edges.emplace_back(15 + i, 15 + (i + 1) % 5);
         edges.emplace_back(15 + i, 6 + 2 * i);
     }
-    for (int j = 0; j < 10; ++j)
-        edges.emplace_back(5 + j, 5 + (j + 1) % 10);
+    for (int j = 0; j < 10; ++j) edges.emplace_back(5 + j, 5 + (j + 1) % 10);
 
     painter.setPen(QPen(QColor(170, 200, 255, 150), 1.2));
-    for (const auto& [from, to] : edges)
-        painter.drawLine(vertex[from], vertex[to]);
+    for (const auto& [from, to] : edges) painter.drawLine(vertex[from], vertex[to]);
 
     // One Hamiltonian circuit, picked out in gold.
-    constexpr std::array<int, 20> circuit{0, 1, 2, 3, 4, 13, 12, 11, 10, 9,
+    constexpr std::array<int, 20> circuit{0, 1, 2, 3,  4,  13, 12, 11, 10, 9,
                                           8, 7, 6, 15, 16, 17, 18, 19, 14, 5};
     QPolygonF tour;
-    for (const int index : circuit)
-        tour << vertex[index];
+    for (const int index : circuit) tour << vertex[index];
     painter.setPen(QPen(kGold, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(tour);
 
     painter.setPen(QPen(QColor(90, 50, 0), 0.8));
     painter.setBrush(QColor(255, 236, 170));
-    for (const QPointF& point : vertex)
-        painter.drawEllipse(point, 2.6, 2.6);
+    for (const QPointF& point : vertex) painter.drawEllipse(point, 2.6, 2.6);
 }
 
-QImage openingPicture()
-{
+QImage openingPicture() {
     QImage image(320, 240, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -192,8 +179,7 @@ QImage openingPicture()
     return image;
 }
 
-QImage introBackground()
-{
+QImage introBackground() {
     QImage image(800, 600, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -205,10 +191,8 @@ QImage introBackground()
 
     // A faint squared-paper grid below the title band.
     painter.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    for (int x = 20; x < 620; x += 40)
-        painter.drawLine(x, 90, x, 590);
-    for (int y = 90; y < 600; y += 40)
-        painter.drawLine(20, y, 620, y);
+    for (int x = 20; x < 620; x += 40) painter.drawLine(x, 90, x, 590);
+    for (int y = 90; y < 600; y += 40) painter.drawLine(20, y, 620, y);
 
     // Large translucent figures kept clear of the tab column and the title.
     painter.setBrush(Qt::NoBrush);
@@ -222,21 +206,20 @@ QImage introBackground()
 
     QPainterPath wave;
     wave.moveTo(20, 170);
-    for (int x = 20; x <= 620; x += 4)
-        wave.lineTo(x, 170 + 40 * std::sin((x - 20) / 60.0));
+    for (int x = 20; x <= 620; x += 4) wave.lineTo(x, 170 + 40 * std::sin((x - 20) / 60.0));
     painter.setPen(QPen(QColor(160, 230, 255, 45), 3));
     painter.drawPath(wave);
 
     painter.setBrush(QColor(255, 255, 255, 14));
     painter.setPen(QPen(QColor(255, 255, 255, 30), 2));
-    painter.drawPolygon(QPolygonF{polar(QPointF(470, 200), 70, 90), polar(QPointF(470, 200), 70, 162),
-                                  polar(QPointF(470, 200), 70, 234), polar(QPointF(470, 200), 70, 306),
-                                  polar(QPointF(470, 200), 70, 18)});
+    painter.drawPolygon(
+        QPolygonF{polar(QPointF(470, 200), 70, 90), polar(QPointF(470, 200), 70, 162),
+                  polar(QPointF(470, 200), 70, 234), polar(QPointF(470, 200), 70, 306),
+                  polar(QPointF(470, 200), 70, 18)});
     return image;
 }
 
-QImage logo()
-{
+QImage logo() {
     QImage image(100, 139, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -270,25 +253,21 @@ QImage logo()
     return image;
 }
 
-bool save(const QImage& image, const QString& path)
-{
+bool save(const QImage& image, const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (image.save(path, "JPEG", 90))
-        return true;
+    if (image.save(path, "JPEG", 90)) return true;
     std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(path));
     return false;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: picturegen OUTDIR\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QString out = QString::fromLocal8Bit(argv[1]);
 
@@ -305,14 +284,14 @@ int main(int argc, char* argv[])
         {"jotter", QStringLiteral("Jotter"), QColor(30, 90, 200)},
     }};
     QStringList captions;
-    for (const Button& button : buttons)
-        captions << button.caption;
+    for (const Button& button : buttons) captions << button.caption;
     const int pixelSize = fittingPixelSize(captions, 119 - 20, 33 - 10);
 
     bool ok = true;
     for (const Button& button : buttons)
         ok = save(buttonFace(button.caption, button.colour, pixelSize),
-                  out + "/Images/" + button.file + ".jpg") && ok;
+                  out + "/Images/" + button.file + ".jpg") &&
+             ok;
     ok = save(openingPicture(), out + "/opening/start000.jpg") && ok;
     ok = save(introBackground(), out + "/Images/pellam0.jpg") && ok;
     ok = save(logo(), out + "/Images/logo2.jpg") && ok;

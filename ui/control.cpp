@@ -91,8 +91,7 @@ TwipRect Control::drawnArea() const {
     if (d_.kind == ControlKind::Image && picture_)
         area = united(area, {d_.left, d_.top, picture_->widthPx() * twipsPerPixel,
                              picture_->heightPx() * twipsPerPixel});
-    return {area.left - reach, area.top - reach, area.width + 2 * reach,
-            area.height + 2 * reach};
+    return {area.left - reach, area.top - reach, area.width + 2 * reach, area.height + 2 * reach};
 }
 
 Role Control::role() const {
@@ -103,7 +102,8 @@ Role Control::role() const {
         case ControlKind::CheckBox: return Role::CheckBox;
         case ControlKind::Frame:
         case ControlKind::PictureBox: return Role::Group;
-        case ControlKind::Label: return onClick ? Role::Button : d_.caption.empty() ? Role::Hidden : Role::Text;
+        case ControlKind::Label:
+            return onClick ? Role::Button : d_.caption.empty() ? Role::Hidden : Role::Text;
         case ControlKind::Image:
         case ControlKind::Line:
         case ControlKind::Circle: return onClick ? Role::Button : Role::Hidden;
@@ -153,10 +153,9 @@ void Control::reportDrawn() {
         std::max(1, static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy)) / piece)));
     const int reach = reachOf(d_);
     for (int i = 0; i < pieces; ++i)
-        owner_.damage(container_,
-                      boxAround(d_.x1 + dx * i / pieces, d_.y1 + dy * i / pieces,
-                                d_.x1 + dx * (i + 1) / pieces, d_.y1 + dy * (i + 1) / pieces,
-                                reach));
+        owner_.damage(container_, boxAround(d_.x1 + dx * i / pieces, d_.y1 + dy * i / pieces,
+                                            d_.x1 + dx * (i + 1) / pieces,
+                                            d_.y1 + dy * (i + 1) / pieces, reach));
 }
 
 }  // namespace ui

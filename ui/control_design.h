@@ -6,7 +6,17 @@
 
 namespace ui {
 
-enum class ControlKind { Label, Button, OptionButton, CheckBox, Frame, PictureBox, Image, Line, Circle };
+enum class ControlKind {
+    Label,
+    Button,
+    OptionButton,
+    CheckBox,
+    Frame,
+    PictureBox,
+    Image,
+    Line,
+    Circle
+};
 enum class Alignment { Left, Right, Centre };
 // What assistive technology is told a control is. Auto: what its kind and handlers make it.
 enum class Role { Auto, Hidden, Text, Button, Tab, RadioButton, CheckBox, Group };

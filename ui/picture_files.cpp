@@ -50,7 +50,8 @@ std::optional<fs::path> entryIgnoringCase(const fs::path& dir, const std::string
 std::optional<fs::path> findPictureFile(std::string_view path,
                                         const std::vector<fs::path>& folders) {
     const std::vector<std::string> parts = pathParts(path);
-    if (parts.empty() || std::any_of(parts.begin(), parts.end(), [](const auto& p) { return p == ".."; }))
+    if (parts.empty() ||
+        std::any_of(parts.begin(), parts.end(), [](const auto& p) { return p == ".."; }))
         return std::nullopt;
     for (const fs::path& folder : folders) {
         std::optional<fs::path> at = folder;
@@ -77,8 +78,8 @@ std::optional<Picture> loadPicture(Platform& platform, std::string_view path) {
     std::string searched;
     for (const fs::path& f : folders) searched += (searched.empty() ? "" : ", ") + f.string();
     std::cerr << "quillon: picture \"" << path << "\" "
-              << (file ? "is unreadable (" + file->string() + ")" : "not found")
-              << "; searched " << searched << '\n';
+              << (file ? "is unreadable (" + file->string() + ")" : "not found") << "; searched "
+              << searched << '\n';
     return std::nullopt;
 }
 

@@ -10,8 +10,7 @@ namespace ui {
 namespace {
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -168,8 +167,7 @@ Timer& Screen::timer(std::string_view name) const {
 Control* Screen::controlAt(const Control* container, int x, int y) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         const Control& c = **it;
-        if (c.container() == container && c.takesPointer() && c.contains(x, y))
-            return it->get();
+        if (c.container() == container && c.takesPointer() && c.contains(x, y)) return it->get();
     }
     return nullptr;
 }
@@ -319,8 +317,8 @@ bool Screen::takesFocus(const Control& c) const {
 }
 
 TwipRect Screen::areaOf(const Control& c) const {
-    TwipRect area = isWindowed(c.kind()) ? TwipRect{c.left(), c.top(), c.width(), c.height()}
-                                         : c.drawnArea();
+    TwipRect area =
+        isWindowed(c.kind()) ? TwipRect{c.left(), c.top(), c.width(), c.height()} : c.drawnArea();
     for (const Control* holder = c.container(); holder; holder = holder->container()) {
         area.left += holder->left();
         area.top += holder->top();
@@ -328,9 +326,7 @@ TwipRect Screen::areaOf(const Control& c) const {
     return area;
 }
 
-Control* Screen::focused() const {
-    return focused_ && takesFocus(*focused_) ? focused_ : nullptr;
-}
+Control* Screen::focused() const { return focused_ && takesFocus(*focused_) ? focused_ : nullptr; }
 
 void Screen::setFocus(Control* c) {
     if (focused_ != c) focused_ = c, changed();

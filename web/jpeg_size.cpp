@@ -8,8 +8,7 @@ int byteAt(std::string_view b, std::size_t i) { return static_cast<unsigned char
 
 bool isFrameHeader(int marker) {
     // Start-of-frame markers; C4, C8 and CC share the range but are not frames.
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-           marker != 0xCC;
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
 }  // namespace
@@ -27,7 +26,8 @@ std::optional<Size> jpegSize(std::string_view b) {
             ++at;  // fill byte
             continue;
         }
-        const std::size_t length = static_cast<std::size_t>(byteAt(b, at + 2) << 8 | byteAt(b, at + 3));
+        const std::size_t length =
+            static_cast<std::size_t>(byteAt(b, at + 2) << 8 | byteAt(b, at + 3));
         if (length < 2 || at + 2 + length > b.size()) return std::nullopt;
         if (isFrameHeader(marker)) {
             if (length < 7) return std::nullopt;

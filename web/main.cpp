@@ -42,9 +42,9 @@ EMSCRIPTEN_KEEPALIVE void quillon_pointer(int window, int action, int button, in
 // True when the program takes the key.
 EMSCRIPTEN_KEEPALIVE int quillon_key(int code) {
     using ui::Key;
-    constexpr Key keys[] = {Key::Other, Key::PageDown, Key::Right,   Key::F11,  Key::Escape,
-                            Key::Tab,   Key::BackTab,  Key::Enter,   Key::Space, Key::Left,
-                            Key::Up,    Key::Down,     Key::B,       Key::Period};
+    constexpr Key keys[] = {Key::Other, Key::PageDown, Key::Right, Key::F11,   Key::Escape,
+                            Key::Tab,   Key::BackTab,  Key::Enter, Key::Space, Key::Left,
+                            Key::Up,    Key::Down,     Key::B,     Key::Period};
     ui::web::WebWindow* w = platform ? platform->activeWindow() : nullptr;
     if (!w || !w->screen() || !platform->eventSink() || code < 0 || code >= int(std::size(keys)))
         return 0;

@@ -41,13 +41,17 @@ private:
 };
 
 EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
-    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type : 'image/jpeg'});
+    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {
+        type:
+            'image/jpeg'
+    });
     return allocateUTF8(URL.createObjectURL(blob));
 });
 
 }  // namespace
 
-WebPlatform::WebPlatform() : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {}
+WebPlatform::WebPlatform()
+    : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {}
 
 WebPlatform::~WebPlatform() = default;
 
@@ -70,8 +74,7 @@ Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
 }
 
 std::uint64_t WebPlatform::clockTicks() {
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 std::unique_ptr<TimerSource> WebPlatform::makeTimer(std::function<void()> tick) {

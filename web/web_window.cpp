@@ -113,15 +113,15 @@ void drawStrokes(const val& canvas, const Stroke* strokes, std::size_t count, do
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
     val::global("Quillon").call<void>(
         "drawStrokes", canvas,
-        val(emscripten::typed_memory_view(6 * count, reinterpret_cast<const int*>(strokes))), scale);
+        val(emscripten::typed_memory_view(6 * count, reinterpret_cast<const int*>(strokes))),
+        scale);
 }
 
 }  // namespace
 
 WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
-    : platform_(platform), screen_(&screen), id_(id), frame_(make("div")),
-      caption_(make("div")), client_(make("div")), design_(make("div")),
-      canvas_(make("canvas")), tabList_(make("div")) {
+    : platform_(platform), screen_(&screen), id_(id), frame_(make("div")), caption_(make("div")),
+      client_(make("div")), design_(make("div")), canvas_(make("canvas")), tabList_(make("div")) {
     frame_.set("className", std::string("window"));
     frame_["dataset"].set("screen", screen.name());
     frame_["dataset"].set("window", id);
@@ -183,10 +183,10 @@ WebWindow::Node& WebWindow::nodeFor(const Control& c) {
         n.element.call<void>("appendChild", input);
         n.element.call<void>("appendChild", make("span"));
     } else if (c.kind() == ControlKind::Line) {
-        n.element.call<void>("appendChild",
-                             document().call<val>("createElementNS",
-                                                  std::string("http://www.w3.org/2000/svg"),
-                                                  std::string("line")));
+        n.element.call<void>(
+            "appendChild",
+            document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
+                                 std::string("line")));
     }
     val parent = containerElement(c.container());
     parent.call<void>("appendChild", n.element);
@@ -212,19 +212,19 @@ void WebWindow::sync() {
 void WebWindow::syncFrame() {
     const View v = screen_->view();
     const Size desktop = platform_.displaySize();
-    std::string frame = v.fillsDisplay ? "left:0;top:0;border-width:0;"
-                                       : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";";
+    std::string frame = v.fillsDisplay
+                            ? "left:0;top:0;border-width:0;"
+                            : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";";
     const double clientWidth = v.fillsDisplay ? desktop.width : screen_->clientWidth() * v.scale;
-    const double clientHeight =
-        v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale;
+    const double clientHeight = v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale;
     frame += "display:" + std::string(screen_->shown() ? "block" : "none") + ";";
     const std::string client = "width:" + px(clientWidth) + ";height:" + px(clientHeight) +
                                ";background:" + css(screen_->backColour()) + ";";
     char transform[96];
     std::snprintf(transform, sizeof transform, "translate(%.2fpx,%.2fpx) scale(%.5f)",
                   v.offsetX / twipsPerPixel, v.offsetY / twipsPerPixel, v.scale);
-    std::string design = "width:" + px(screen_->clientWidth()) + ";height:" +
-                         px(screen_->clientHeight()) + ";transform:" + transform + ";";
+    std::string design = "width:" + px(screen_->clientWidth()) +
+                         ";height:" + px(screen_->clientHeight()) + ";transform:" + transform + ";";
     if (const auto* picture = dynamic_cast<const WebPicture*>(screen_->picture().get()))
         design += "background-image:url(" + picture->url() + ");";
     const std::string drawn = frame + "|" + client + "|" + design + "|" + screen_->caption() +
@@ -280,16 +280,16 @@ void WebWindow::syncControl(const Control& c, Node& n) {
             content = picture ? picture->url() : "";
             break;
         case ControlKind::Button:
-            style += box(c) + "background:" + css(c.backColour()) + ";color:" +
-                     css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
+            style += box(c) + "background:" + css(c.backColour()) +
+                     ";color:" + css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
             if (c.pressed()) style += "border-style:inset;";
-            content = (picture ? picture->url() : "") + "|" + c.caption() +
-                      (c.enabled() ? "" : "|off");
+            content =
+                (picture ? picture->url() : "") + "|" + c.caption() + (c.enabled() ? "" : "|off");
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
-            style += box(c) + "background:" + css(c.backColour()) + ";color:" +
-                     css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
+            style += box(c) + "background:" + css(c.backColour()) +
+                     ";color:" + css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
             content = c.caption() + (c.value() ? "|on" : "|off") + (c.enabled() ? "" : "|grey");
             break;
         case ControlKind::Frame:
@@ -305,9 +305,9 @@ void WebWindow::syncControl(const Control& c, Node& n) {
             const double reach = (c.borderWidth() + 2) * twipsPerPixel;
             const double left = std::min(c.x1(), c.x2()) - reach;
             const double top = std::min(c.y1(), c.y2()) - reach;
-            style += "left:" + px(left) + ";top:" + px(top) + ";width:" +
-                     px(std::abs(c.x2() - c.x1()) + 2 * reach) + ";height:" +
-                     px(std::abs(c.y2() - c.y1()) + 2 * reach) + ";";
+            style += "left:" + px(left) + ";top:" + px(top) +
+                     ";width:" + px(std::abs(c.x2() - c.x1()) + 2 * reach) +
+                     ";height:" + px(std::abs(c.y2() - c.y1()) + 2 * reach) + ";";
             char shape[160];
             std::snprintf(shape, sizeof shape, "%.2f %.2f %.2f %.2f %s %d %d %d",
                           (c.x1() - left) / twipsPerPixel, (c.y1() - top) / twipsPerPixel,
@@ -319,9 +319,9 @@ void WebWindow::syncControl(const Control& c, Node& n) {
         }
         case ControlKind::Circle: {
             const double side = std::min(c.width(), c.height());
-            style += "left:" + px(c.left() + (c.width() - side) / 2) + ";top:" +
-                     px(c.top() + (c.height() - side) / 2) + ";width:" + px(side) + ";height:" +
-                     px(side) + ";background:" + css(c.backColour()) + ";";
+            style += "left:" + px(c.left() + (c.width() - side) / 2) +
+                     ";top:" + px(c.top() + (c.height() - side) / 2) + ";width:" + px(side) +
+                     ";height:" + px(side) + ";background:" + css(c.backColour()) + ";";
             if (c.borderWidth() > 0)
                 style += "box-sizing:border-box;border:" + std::to_string(c.borderWidth()) +
                          "px solid " + css(c.foreColour()) + ";";
@@ -330,9 +330,11 @@ void WebWindow::syncControl(const Control& c, Node& n) {
     }
     const std::string drawn = style + "\n" + content;
     if (drawn == n.drawn) return;
-    const bool contentChanged = n.drawn.substr(n.drawn.find('\n') + 1) != content || n.drawn.empty();
+    const bool contentChanged =
+        n.drawn.substr(n.drawn.find('\n') + 1) != content || n.drawn.empty();
     n.drawn = drawn;
-    n.element.set("className", std::string(isWindowed(c.kind()) ? "windowed " : "") + tagOf(c.kind()));
+    n.element.set("className",
+                  std::string(isWindowed(c.kind()) ? "windowed " : "") + tagOf(c.kind()));
     n.element["style"].set("cssText", style);
     if (!contentChanged) return;
     switch (c.kind()) {
@@ -450,7 +452,8 @@ void WebWindow::restack() {
     for (const auto& owned : screen_->controls()) order.push_back(owned.get());
     if (order == order_) return;
     order_ = std::move(order);
-    for (const Control* c : order_) containerElement(c->container()).call<void>("appendChild", nodeFor(*c).element);
+    for (const Control* c : order_)
+        containerElement(c->container()).call<void>("appendChild", nodeFor(*c).element);
 }
 
 void WebWindow::redrawSurface() {
@@ -465,10 +468,11 @@ void WebWindow::redrawSurface() {
     const double height = screen_->clientHeight() * view_.scale / twipsPerPixel;
     canvas_.set("width", static_cast<int>(width * ratio));
     canvas_.set("height", static_cast<int>(height * ratio));
-    canvas_["style"].set("cssText", "display:block;left:" + px(view_.offsetX) + ";top:" +
-                                         px(view_.offsetY) + ";width:" + std::to_string(width) +
-                                         "px;height:" + std::to_string(height) + "px;background:" +
-                                         css(surface.background().value_or(screen_->backColour())) + ";");
+    canvas_["style"].set(
+        "cssText",
+        "display:block;left:" + px(view_.offsetX) + ";top:" + px(view_.offsetY) +
+            ";width:" + std::to_string(width) + "px;height:" + std::to_string(height) +
+            "px;background:" + css(surface.background().value_or(screen_->backColour())) + ";");
     drawStrokes(canvas_, surface.strokes().data(), surface.strokes().size(), view_.scale * ratio);
 }
 

@@ -53,7 +53,8 @@ void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 std::string replay(const Options& o, std::uint64_t events) {
     return "quillon_monkey --seed " + std::to_string(o.seed) + " --events " +
-           std::to_string(events) + (o.qt ? " --qt" : "") + (o.everyScreen ? " --every-screen" : "");
+           std::to_string(events) + (o.qt ? " --qt" : "") +
+           (o.everyScreen ? " --every-screen" : "");
 }
 
 }  // namespace
@@ -65,8 +66,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!o.seeded)
-        o.seed = static_cast<std::uint64_t>(
-            std::chrono::system_clock::now().time_since_epoch().count());
+        o.seed =
+            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::cout << "monkey: seed " << o.seed << (o.qt ? ", on Qt offscreen" : ", on the model")
               << std::endl;
 
@@ -92,8 +93,8 @@ int main(int argc, char** argv) {
         if (!monkey.screensShown().contains(name)) unseen += " " + name;
 
     if (!monkey.fault().empty()) {
-        std::cout << "monkey: fault at event " << monkey.eventsRun() << ", seed " << o.seed
-                  << ": " << monkey.fault() << "\n"
+        std::cout << "monkey: fault at event " << monkey.eventsRun() << ", seed " << o.seed << ": "
+                  << monkey.fault() << "\n"
                   << "monkey: the event: " << monkey.faultEvent() << "\n"
                   << "monkey: replay: " << replay(o, monkey.eventsRun()) << std::endl;
         return 1;
@@ -104,8 +105,8 @@ int main(int argc, char** argv) {
         std::cout << "\nmonkey: never shown:" << unseen << std::endl;
         if (o.everyScreen) return 1;
     }
-    const auto rate = static_cast<long long>(static_cast<double>(o.events) /
-                                             std::max(took.count(), 1e-9));
+    const auto rate =
+        static_cast<long long>(static_cast<double>(o.events) / std::max(took.count(), 1e-9));
     std::cout << "\nmonkey: " << o.events << " events, seed " << o.seed << ", 0 faults, " << rate
               << " events/s" << std::endl;
     return 0;

@@ -15,8 +15,7 @@ void ModelDriver::restart() {
     startProgram(*registry_);
 }
 
-void ModelDriver::pointer(const std::string& name, PointerAction action, int button, int x,
-                          int y) {
+void ModelDriver::pointer(const std::string& name, PointerAction action, int button, int x, int y) {
     // One pointer: from a press to its release it stays with the window it pressed on.
     const std::string on = action == PointerAction::Down || pressed_.empty() ? name : pressed_;
     pressed_ = action == PointerAction::Down ? on : action == PointerAction::Up ? "" : pressed_;
@@ -37,7 +36,7 @@ void ModelDriver::close(const std::string& name) {
 
 void ModelDriver::key(const std::string& name, Key k) {
     if (!registry_->isLoaded(name)) return;
-    const ui::Key raw = k == Key::Next ? ui::Key::PageDown
+    const ui::Key raw = k == Key::Next        ? ui::Key::PageDown
                         : k == Key::Projector ? ui::Key::F11
                                               : ui::Key::Escape;
     registry_->keyPressed(registry_->screen(name), raw);

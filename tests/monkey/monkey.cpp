@@ -22,8 +22,7 @@ struct TimerWatch {
     EventOutcome* outcome;
     void operator()() const {
         const std::vector<ui::Screen*> loaded = registry->loadedScreens();
-        if (std::ranges::find(loaded, owner) == loaded.end())
-            outcome->timerOfUnloaded = true;
+        if (std::ranges::find(loaded, owner) == loaded.end()) outcome->timerOfUnloaded = true;
         handler();
     }
 };
@@ -111,8 +110,7 @@ void Monkey::clickControl(const ui::Screen& screen) {
     // Controls that answer a click are picked more often than those that do not.
     std::vector<const ui::Control*> candidates;
     for (const auto& c : screen.controls())
-        if (clickable(*c))
-            candidates.insert(candidates.end(), answers(*c) ? 4 : 1, c.get());
+        if (clickable(*c)) candidates.insert(candidates.end(), answers(*c) ? 4 : 1, c.get());
     if (candidates.empty()) return clickPoint(screen);
     const ui::Control& c = *oneOf(candidates);
     const ScreenPoint origin = screenOrigin(c);
@@ -216,7 +214,8 @@ void Monkey::watchScreens() {
                 t->onTimer = TimerWatch{std::move(t->onTimer), s, &registry, &outcome_};
         if (s->name() != programExit.screen) continue;
         for (const auto& c : s->controls())
-            if (c->caption() == programExit.caption && c->onClick && !c->onClick.target<ExitWatch>())
+            if (c->caption() == programExit.caption && c->onClick &&
+                !c->onClick.target<ExitWatch>())
                 c->onClick = ExitWatch{std::move(c->onClick), &outcome_};
     }
 }

@@ -54,8 +54,7 @@ ui::qt::ScreenWindow* QtDriver::windowOf(const std::string& screen) const {
     return w && w->isVisible() ? w : nullptr;
 }
 
-void QtDriver::pointer(const std::string& screen, PointerAction action, int button, int x,
-                       int y) {
+void QtDriver::pointer(const std::string& screen, PointerAction action, int button, int x, int y) {
     ui::qt::ScreenWindow* window = pressedWindow_;
     if (!pressed_ || action == PointerAction::Down) window = windowOf(screen);
     QWindow* target = window ? window->windowHandle() : nullptr;

@@ -5,8 +5,8 @@
 
 #include "app/registry.h"
 #include "driver.h"
-#include "support/fake_platform.h"
 #include "qt/qt_platform.h"
+#include "support/fake_platform.h"
 
 // Real Qt windows on the offscreen platform, fed real Qt input. Timers run on the test clock
 // and the web link opens nothing, so the run is repeatable and quiet.

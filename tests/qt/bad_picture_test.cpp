@@ -1,5 +1,6 @@
-#include <QTest>
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <QTest>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -8,7 +9,6 @@
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 #include "app/registry.h"

@@ -31,13 +31,20 @@ const CloseRow closeRows[] = {
     {"Menu5", {"menu5"}, "menu5", true},
     {"MenuBehindItsActivity", {"menu1", "hamilton", "jotter"}, "menu1", true},
     {"Hamilton", {"menu1", "hamilton"}, "hamilton", false, {"menu1"}, {"hamilton"}},
-    {"HamiltonWithTheJotter", {"menu1", "hamilton", "jotter"}, "hamilton", false, {"menu1"},
+    {"HamiltonWithTheJotter",
+     {"menu1", "hamilton", "jotter"},
+     "hamilton",
+     false,
+     {"menu1"},
      {"hamilton", "jotter"}},
     {"Surds", {"menu1", "surds", "jotter"}, "surds", false, {"menu1"}, {"surds", "jotter"}},
-    {"Reflections", {"menu5", "reflections", "jotter"}, "reflections", false, {"menu5"},
+    {"Reflections",
+     {"menu5", "reflections", "jotter"},
+     "reflections",
+     false,
+     {"menu5"},
      {"reflections", "jotter"}},
-    {"Jotter", {"menu1", "hamilton", "jotter"}, "jotter", false, {"menu1", "hamilton"},
-     {"jotter"}},
+    {"Jotter", {"menu1", "hamilton", "jotter"}, "jotter", false, {"menu1", "hamilton"}, {"jotter"}},
 };
 
 class CloseRequest : public QtAppTest, public testing::WithParamInterface<CloseRow> {
@@ -79,7 +86,6 @@ TEST_P(CloseRequest, EndsTheProgramOrLeavesAsTheExitButtonDoes) {
     for (const std::string& name : row.gone) EXPECT_FALSE(registry.isLoaded(name)) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScreenKind, CloseRequest, testing::ValuesIn(closeRows),
-                         kit::byName);
+INSTANTIATE_TEST_SUITE_P(EveryScreenKind, CloseRequest, testing::ValuesIn(closeRows), kit::byName);
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include "app/colours.h"
 #include "hamilton/hamilton.h"
-#include "support/qt_fixture.h"
 #include "qt/convert.h"
+#include "support/qt_fixture.h"
 
 namespace {
 
@@ -18,9 +18,7 @@ protected:
         registry.deliver([&] { registry.show("hamilton"); });
         QCoreApplication::processEvents();
     }
-    hamiltonian::hamilton& screen() {
-        return registry.screenAs<hamiltonian::hamilton>("hamilton");
-    }
+    hamiltonian::hamilton& screen() { return registry.screenAs<hamiltonian::hamilton>("hamilton"); }
     QPoint centreOf(int line) {
         const ui::Control& l = screen().control("Line1", line);
         return {static_cast<int>((l.x1() + l.x2()) / 2 / ui::twipsPerPixel),

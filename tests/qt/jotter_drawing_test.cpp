@@ -38,8 +38,8 @@ protected:
     const std::vector<QPoint> onPath = {{51, 50}, {120, 49}, {240, 50}, {300, 100}, {299, 149}};
     // The part of the path that the portrait pad still covers, clear of its tools.
     const std::vector<QPoint> onPathLeft = {{51, 50}, {120, 49}, {175, 50}};
-    const std::vector<QPoint> offPath = {{120, 45}, {120, 56}, {294, 100}, {306, 100}, {40, 50},
-                                         {300, 160}, {500, 100}};
+    const std::vector<QPoint> offPath = {{120, 45}, {120, 56},  {294, 100}, {306, 100},
+                                         {40, 50},  {300, 160}, {500, 100}};
 };
 
 TEST_F(JotterDrawing, StaysOnTopFromItsFirstShowing) {
@@ -49,7 +49,8 @@ TEST_F(JotterDrawing, StaysOnTopFromItsFirstShowing) {
 
 // The model says which button the pointer rests on, inside its frame; its hover text shows.
 TEST_F(JotterDrawing, HoverTextOfTheButtonUnderThePointer) {
-    for (auto [leftTwips, text] : {std::pair{1120, "Yellow"}, std::pair{3240, "New"}, std::pair{60, "Exit"}}) {
+    for (auto [leftTwips, text] :
+         {std::pair{1120, "Yellow"}, std::pair{3240, "New"}, std::pair{60, "Exit"}}) {
         const QPoint at = atTwips(leftTwips + 400, 2910 + 180 + 200);
         QHelpEvent hover(QEvent::ToolTip, at, pad().mapToGlobal(at));
         QCoreApplication::sendEvent(&pad(), &hover);
@@ -91,11 +92,14 @@ TEST_F(JotterDrawing, KeepsTheDrawingAcrossF11AndEscape) {
         const double scale = pad().view().scale;
         EXPECT_EQ(scale > 1, projector);
         const QImage image = render("jotter");
-        ASSERT_EQ(image.size(), QSize(static_cast<int>(661 * scale), static_cast<int>(244 * scale)));
+        ASSERT_EQ(image.size(),
+                  QSize(static_cast<int>(661 * scale), static_cast<int>(244 * scale)));
         for (QPoint p : onPath)
-            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), penYellow) << k << " " << p.x() << "," << p.y();
+            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), penYellow)
+                << k << " " << p.x() << "," << p.y();
         for (QPoint p : offPath)
-            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), board) << k << " " << p.x() << "," << p.y();
+            EXPECT_EQ(image.pixelColor((QPointF(p) * scale).toPoint()), board)
+                << k << " " << p.x() << "," << p.y();
     }
 }
 
@@ -122,13 +126,16 @@ TEST_P(JotterWipe, StartsAFreshBoard) {
     EXPECT_EQ(pixel(corner), penYellow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, JotterWipe,
-    ::testing::Values(WipeCase{"Clear", {"Command6"}, {661, 244}, {640, 180}},
-                      WipeCase{"ToPortrait", {"Command3"}, {(4000 - 120) / 15, (12000 - 510) / 15},
-                               {180, 750}},
-                      WipeCase{"BackToLandscape", {"Command3", "Command4"},
-                               {(10000 - 120) / 15, (4140 - 510) / 15}, {640, 180}}),
-    kit::byName);
+INSTANTIATE_TEST_SUITE_P(Buttons, JotterWipe,
+                         ::testing::Values(WipeCase{"Clear", {"Command6"}, {661, 244}, {640, 180}},
+                                           WipeCase{"ToPortrait",
+                                                    {"Command3"},
+                                                    {(4000 - 120) / 15, (12000 - 510) / 15},
+                                                    {180, 750}},
+                                           WipeCase{"BackToLandscape",
+                                                    {"Command3", "Command4"},
+                                                    {(10000 - 120) / 15, (4140 - 510) / 15},
+                                                    {640, 180}}),
+                         kit::byName);
 
 }  // namespace

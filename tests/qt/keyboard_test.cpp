@@ -61,7 +61,8 @@ TEST_F(Keyboard, SolvesATetrahedronCircuitAndLeaves) {
         const ui::Control& edge = screen.control("Line1", static_cast<int>(i));
         tabTo("hamilton", [&](const ui::Control& c) { return &c == &edge; });
         key("hamilton", Qt::Key_Space);
-        EXPECT_NE(edge.accessibleName().find(", chosen"), std::string::npos) << edge.accessibleName();
+        EXPECT_NE(edge.accessibleName().find(", chosen"), std::string::npos)
+            << edge.accessibleName();
     }
     press("hamilton", "Check");
     EXPECT_EQ(screen.control("Label4").caption(), "Correct, Well Done!");
@@ -81,20 +82,19 @@ TEST_F(Keyboard, SolvesALevelTwoReflection) {
     const char* const colours[] = {"yellow", "purple", "orange", "red"};
     for (std::size_t k = 0; k < 4; ++k) {
         const std::string cross = std::string(colours[k]) + " cross";
-        tabTo("reflections", [&](const ui::Control& c) {
-            return c.accessibleName().rfind(cross, 0) == 0;
-        });
+        tabTo("reflections",
+              [&](const ui::Control& c) { return c.accessibleName().rfind(cross, 0) == 0; });
         const reflect::Vertex target = screen.question().imagepoints[k];
         // Steps along the grid, reading where the cross is as a screen reader hears it.
         for (int step = 0; step < 40; ++step) {
             int x = 99, y = 99;
             std::sscanf(screen.focused()->accessibleName().c_str(), "%*s cross at %d, %d", &x, &y);
             if (x == target.x && y == target.y) break;
-            key("reflections", x == 99          ? Qt::Key_Left
-                               : x < target.x   ? Qt::Key_Right
-                               : x > target.x   ? Qt::Key_Left
-                               : y < target.y   ? Qt::Key_Up
-                                                : Qt::Key_Down);
+            key("reflections", x == 99        ? Qt::Key_Left
+                               : x < target.x ? Qt::Key_Right
+                               : x > target.x ? Qt::Key_Left
+                               : y < target.y ? Qt::Key_Up
+                                              : Qt::Key_Down);
         }
     }
     press("reflections", "Check");
@@ -109,11 +109,13 @@ TEST_F(Keyboard, ShowsASurdsAnswerThatReadsAsWords) {
     tabTo("surds", [](const ui::Control& c) { return c.name() == "Option2"; });
     key("surds", Qt::Key_Space);
     const std::string question = window("surds").announcement().toStdString();
-    EXPECT_NE(question.find(surd::spokenQuestion(screen.question())), std::string::npos) << question;
+    EXPECT_NE(question.find(surd::spokenQuestion(screen.question())), std::string::npos)
+        << question;
     press("surds", "Solution");
     const std::string answer = surd::spokenAnswer(screen.question());
     bool read = false;
-    for (ui::Control* c : window("surds").exposedControls()) read = read || c->accessibleName() == answer;
+    for (ui::Control* c : window("surds").exposedControls())
+        read = read || c->accessibleName() == answer;
     EXPECT_TRUE(read) << answer;
 }
 
@@ -147,13 +149,14 @@ TEST_F(Keyboard, SpaceOnAFocusedOptionChoosesIt) {
         key("hamilton", Qt::Key_Space);
         EXPECT_EQ(s.control("Option2").value(), 1);
         EXPECT_EQ(s.control("Option1").value(), 0);
-        EXPECT_TRUE(static_cast<QAbstractButton*>(window("hamilton").widgetFor(s.control("Option2")))
-                        ->isChecked());
+        EXPECT_TRUE(
+            static_cast<QAbstractButton*>(window("hamilton").widgetFor(s.control("Option2")))
+                ->isChecked());
     }
 }
 
-const char* const everyScreen[] = {"Titlefrm", "intro0", "menu1", "menu2", "menu3", "menu4",
-                                   "menu5", "hamilton", "surds", "reflections", "jotter"};
+const char* const everyScreen[] = {"Titlefrm", "intro0",   "menu1", "menu2",       "menu3", "menu4",
+                                   "menu5",    "hamilton", "surds", "reflections", "jotter"};
 
 // The accessibility tree names every control on view that acts, with its role and state, and
 // leaves out what only decorates.

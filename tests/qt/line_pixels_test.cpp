@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "qt/convert.h"
 #include "qt/painting.h"
@@ -45,9 +45,11 @@ protected:
     // The device pixels the window system fills for a level or upright line: its place across
     // and its ends each round to a pixel, and a pen of w pixels square covers w pixels round
     // each, an even pen leaning to the lower side.
-    static QRect wholePixels(const Device& d, int pen, bool level, double across, double a, double b) {
+    static QRect wholePixels(const Device& d, int pen, bool level, double across, double a,
+                             double b) {
         const auto pixel = [&](double twips, double offset) {
-            return static_cast<int>(std::lround((ui::qt::toPixels(twips) * d.scale + offset) * d.ratio));
+            return static_cast<int>(
+                std::lround((ui::qt::toPixels(twips) * d.scale + offset) * d.ratio));
         };
         const int w = std::max(1, static_cast<int>(std::lround(pen * d.scale * d.ratio)));
         const QPointF shift = level ? d.offset : d.offset.transposed();
@@ -66,8 +68,10 @@ protected:
 // pixels, inside the area reported for repainting, and nothing else touched.
 TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
     for (const bool dashed : {false, true}) {
+        // clang-format off
         const ui::ControlDesign design[] = {
             {.kind = ui::ControlKind::Line, .name = "Edge", .foreColour = ui::rgb(0, 0, 255), .dashed = dashed}};
+        // clang-format on
         ui::Screen screen(platform, "lines", {}, design);
         ui::Control& line = screen.control("Edge");
         for (const Device& d : devices)
@@ -89,9 +93,10 @@ TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
                         const QRectF reach((area.topLeft() * d.scale + d.offset) * d.ratio,
                                            area.size() * d.scale * d.ratio);
                         const auto where = [&] {
-                            return ::testing::Message() << "scale " << d.scale << " ratio " << d.ratio << " pen "
-                                                        << pen << (level ? " level" : " upright")
-                                                        << (dashed ? " dashed" : "") << " r " << r;
+                            return ::testing::Message()
+                                   << "scale " << d.scale << " ratio " << d.ratio << " pen " << pen
+                                   << (level ? " level" : " upright") << (dashed ? " dashed" : "")
+                                   << " r " << r;
                         };
                         EXPECT_TRUE(reach.contains(QRectF(expected))) << where();
                         int inked = 0, gaps = 0;
@@ -99,7 +104,8 @@ TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
                             for (int x = 0; x < image.width(); ++x) {
                                 const QRgb seen = image.pixel(x, y);
                                 if (!expected.contains(x, y)) {
-                                    if (seen != ground) ADD_FAILURE() << where() << " outside " << x << "," << y;
+                                    if (seen != ground)
+                                        ADD_FAILURE() << where() << " outside " << x << "," << y;
                                 } else if (seen == ink) {
                                     ++inked;
                                 } else if (seen == ground && dashed) {
@@ -117,9 +123,11 @@ TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
 
 // A slanting line is still smoothed, at every scale.
 TEST_F(LinePixels, SlantingLineKeepsItsHalfTones) {
+    // clang-format off
     const ui::ControlDesign design[] = {{.kind = ui::ControlKind::Line, .name = "Edge",
                                          .foreColour = ui::rgb(0, 0, 255), .x1 = 300, .y1 = 310,
                                          .x2 = 1200, .y2 = 905}};
+    // clang-format on
     ui::Screen screen(platform, "lines", {}, design);
     for (const Device& d : devices) {
         const QImage image = paint(screen, d);

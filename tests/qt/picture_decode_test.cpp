@@ -1,7 +1,7 @@
-#include <ostream>
 #include <QBuffer>
 #include <QImage>
 #include <fstream>
+#include <ostream>
 
 #include "support/kit.h"
 #include "support/qt_fixture.h"
@@ -53,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadFile{"empty", QByteArray()},
                       BadFile{"truncated", encoded("JPEG").left(encoded("JPEG").size() / 2)},
                       BadFile{"headerOnly", encoded("JPEG").left(4)},
-                      BadFile{"png", encoded("PNG")},
-                      BadFile{"garbage", QByteArray(5000, '\x5a')},
+                      BadFile{"png", encoded("PNG")}, BadFile{"garbage", QByteArray(5000, '\x5a')},
                       BadFile{"jpegMarkersAroundGarbage",
                               QByteArray("\xFF\xD8\xFF\xE0garbage\xFF\xD9", 13)}),
     kit::byName);

@@ -4,9 +4,9 @@
 
 #include "app/colours.h"
 #include "hamilton/hamilton.h"
-#include "support/qt_fixture.h"
 #include "qt/convert.h"
 #include "qt/view.h"
+#include "support/qt_fixture.h"
 
 // Run on a display of 1920 x 1080 and again on one of 1024 x 768 (see tests/CMakeLists.txt).
 namespace {
@@ -26,9 +26,7 @@ protected:
         QTest::keyClick(&window(screen), k);
         QCoreApplication::processEvents();
     }
-    hamiltonian::hamilton& screen() {
-        return registry.screenAs<hamiltonian::hamilton>("hamilton");
-    }
+    hamiltonian::hamilton& screen() { return registry.screenAs<hamiltonian::hamilton>("hamilton"); }
     // Where a twip of the design lands in the window now.
     QPoint onWindow(double xTwips, double yTwips) {
         const ui::View& v = window("hamilton").view();
@@ -123,7 +121,8 @@ TEST_F(ProjectorMode, JotterFloatsAsALargerBoardAndDrawsWhereTheStrokeGoes) {
     ui::qt::ScreenWindow& pad = window("jotter");
     const double scale = pad.view().scale;
     // Twice the design, where the display has room for that.
-    EXPECT_NEAR(scale, std::min({2.0, display().width() / 661.0, display().height() / 244.0}), 1e-9);
+    EXPECT_NEAR(scale, std::min({2.0, display().width() / 661.0, display().height() / 244.0}),
+                1e-9);
     EXPECT_EQ(pad.size(), QSize(static_cast<int>(661 * scale), static_cast<int>(244 * scale)));
     EXPECT_LT(pad.width(), display().width() + 1);
     const QPoint from = (QPointF(50, 50) * scale).toPoint();

@@ -29,14 +29,20 @@ protected:
     reflect::reflections& screen() {
         return registry.screenAs<reflect::reflections>("reflections");
     }
-    QWidget& picture() { return *window("reflections").widgetFor(screen().control("Picturegraph")); }
+    QWidget& picture() {
+        return *window("reflections").widgetFor(screen().control("Picturegraph"));
+    }
     QWindow& handle() { return *window("reflections").windowHandle(); }
     // A point of the drawing area, in twips, as a pixel of the window.
     QPoint inWindow(int x, int y) { return picture().mapTo(&window("reflections"), atTwips(x, y)); }
     // The window as its backing store holds it: what was really painted, stale pixels and all.
     QImage painted() {
         QCoreApplication::processEvents();
-        return handle().screen()->grabWindow(handle().winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        return handle()
+            .screen()
+            ->grabWindow(handle().winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
     // Whether any pixel of a small square round a drawing-area point passes `test`.
     template <class Test>
@@ -50,7 +56,8 @@ protected:
     template <class Test>
     int countIn(const QImage& image, const ui::Control& c, Test test) {
         int n = 0;
-        const QRect box(inWindow(c.left(), c.top()), inWindow(c.left() + c.width(), c.top() + c.height()));
+        const QRect box(inWindow(c.left(), c.top()),
+                        inWindow(c.left() + c.width(), c.top() + c.height()));
         for (int y = box.top(); y < box.bottom(); ++y)
             for (int x = box.left(); x < box.right(); ++x) n += test(image.pixelColor(x, y));
         return n;
@@ -62,14 +69,15 @@ protected:
 // ticks and numbers. Each reaches the pixels its ends round to, so the grid closes at its edges.
 TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
     registry.deliver([&] {
-        for (const char* name :
-             {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink", "Shapeblue", "Shapered"})
+        for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink",
+                                 "Shapeblue", "Shapered"})
             screen().control(name).setVisible(false);
     });
     const QImage image = render("reflections");
     const auto rounded = [&](double x, double y) {
-        return picture().mapTo(&window("reflections"), QPoint(static_cast<int>(std::lround(x / ui::twipsPerPixel)),
-                                                              static_cast<int>(std::lround(y / ui::twipsPerPixel))));
+        return picture().mapTo(&window("reflections"),
+                               QPoint(static_cast<int>(std::lround(x / ui::twipsPerPixel)),
+                                      static_cast<int>(std::lround(y / ui::twipsPerPixel))));
     };
     int lines = 0;
     for (const auto& owned : screen().controls()) {
@@ -84,10 +92,13 @@ TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
         const QPoint step = upright ? QPoint(1, 0) : QPoint(0, 1);
         for (int d = -3; d <= 3; ++d) {
             const QColor seen = image.pixelColor(centre + d * step);
-            EXPECT_TRUE(d == 0 ? isLine(seen) : isFace(seen)) << c.name() << "(" << c.index() << ") " << d;
+            EXPECT_TRUE(d == 0 ? isLine(seen) : isFace(seen))
+                << c.name() << "(" << c.index() << ") " << d;
         }
-        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x1(), c.y1())))) << c.name() << "(" << c.index() << ")";
-        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x2(), c.y2())))) << c.name() << "(" << c.index() << ")";
+        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x1(), c.y1()))))
+            << c.name() << "(" << c.index() << ")";
+        EXPECT_TRUE(isLine(image.pixelColor(rounded(c.x2(), c.y2()))))
+            << c.name() << "(" << c.index() << ")";
         ++lines;
     }
     EXPECT_EQ(lines, 17 + 15 + 2);
@@ -95,8 +106,8 @@ TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
 
 TEST_F(ReflectionsRender, GridAxesTicksAndNumbersWhereTheyAreBuilt) {
     // The object lies anywhere, on a checked point as likely as not: it and its outline go.
-    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink",
-                             "Shapeblue", "Shapered"})
+    for (const char* name :
+         {"Line1", "Line2", "Line3", "Line4", "Shapeblack", "Shapepink", "Shapeblue", "Shapered"})
         screen().control(name).setVisible(false);
     const QImage image = render("reflections");
     // Axes, between grid lines.

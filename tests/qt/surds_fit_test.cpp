@@ -5,10 +5,10 @@
 #include <set>
 #include <string>
 
+#include "qt/convert.h"
 #include "support/kit.h"
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
-#include "qt/convert.h"
 
 namespace {
 
@@ -25,16 +25,16 @@ struct Covered {
 };
 
 const Covered roots[] = {
-    {"Line1", 7, "Label1"},   {"Line1", 8, "Label1"},       {"Line1", 0, "Label1"},
-    {"Line1", 42, "Label1"},  {"Line1", 6, "Label2"},       {"Line1", 3, "Label2"},
-    {"Line1", 9, "Label4"},   {"Line1", 15, "Label7"},      {"Line1", 48, "Label7"},
-    {"Line1", 19, "Label11"}, {"Line1", 47, "Label11"},     {"Line1", 26, "Label10"},
-    {"Line1", 30, "Label13"}, {"Line1", 34, "Label16"},     {"Line1", 37, "Label23"},
-    {"Line1", 36, "Label27"}, {"Line1", 43, "Label29"},     {"Line2", 2, "Label37"},
-    {"Line2", 5, "Label36"},  {"Line2", 8, "Label41", 5},   {"Line2", 11, "Label40", 1},
+    {"Line1", 7, "Label1"},      {"Line1", 8, "Label1"},      {"Line1", 0, "Label1"},
+    {"Line1", 42, "Label1"},     {"Line1", 6, "Label2"},      {"Line1", 3, "Label2"},
+    {"Line1", 9, "Label4"},      {"Line1", 15, "Label7"},     {"Line1", 48, "Label7"},
+    {"Line1", 19, "Label11"},    {"Line1", 47, "Label11"},    {"Line1", 26, "Label10"},
+    {"Line1", 30, "Label13"},    {"Line1", 34, "Label16"},    {"Line1", 37, "Label23"},
+    {"Line1", 36, "Label27"},    {"Line1", 43, "Label29"},    {"Line2", 2, "Label37"},
+    {"Line2", 5, "Label36"},     {"Line2", 8, "Label41", 5},  {"Line2", 11, "Label40", 1},
     {"Line2", 14, "Label42", 1}, {"Line2", 17, "Label43", 1}, {"Line2", 20, "Label45", 1},
     {"Line2", 23, "Label44", 5}, {"Line2", 26, "Label47", 1}, {"Line2", 29, "Label49"},
-    {"Line2", 32, "Label48", 2}, {"Line2", 35, "Label53"},     {"Line2", 35, "Label55"},
+    {"Line2", 32, "Label48", 2}, {"Line2", 35, "Label53"},    {"Line2", 35, "Label55"},
     {"Line2", 38, "Label52"},    {"Line2", 41, "Label54"},
 };
 
@@ -65,7 +65,9 @@ Placed placed(const ui::Control& label) {
 
 class SurdsFit : public QtAppTest {
 protected:
-    SurdsFit() { registry.deliver([&] { registry.show("surds"); }); }
+    SurdsFit() {
+        registry.deliver([&] { registry.show("surds"); });
+    }
     surds& screen() { return registry.screenAs<surds>("surds"); }
 
     template <class Q>
@@ -83,7 +85,8 @@ protected:
     void checkLabels() {
         for (const auto& owned : screen().controls()) {
             const ui::Control& c = *owned;
-            if (c.kind() != ui::ControlKind::Label || !kit::onView(c) || c.caption().empty()) continue;
+            if (c.kind() != ui::ControlKind::Label || !kit::onView(c) || c.caption().empty())
+                continue;
             const QString caption = QString::fromStdString(c.caption());
             const Placed at = placed(c);
             const QRectF ink = at.ink(caption);

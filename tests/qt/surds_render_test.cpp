@@ -1,10 +1,10 @@
 #include <string>
 
 #include "app/colours.h"
+#include "qt/convert.h"
 #include "support/kit.h"
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
-#include "qt/convert.h"
 
 namespace {
 

@@ -15,17 +15,13 @@ namespace kit {
 // Rows print as their names, so failures and ctest's list read as words. gtest finds it where
 // a file says `using kit::PrintTo;` beside its rows.
 template <class Row>
-    requires requires(const Row& row, std::ostream& os) { os << row.name; }
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+requires requires(const Row& row, std::ostream& os) { os << row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 // Names each case of a parameterised test after its row.
 inline constexpr auto byName = [](const auto& info) { return std::string(info.param.name); };
 
-inline std::string nameOf(int solid) {
-    return std::string(hamiltonian::solidAt(solid).solidName);
-}
+inline std::string nameOf(int solid) { return std::string(hamiltonian::solidAt(solid).solidName); }
 
 // Where a control stands in its screen's drawing order, back to front.
 inline long drawPosition(const ui::Control& c) {

@@ -1,9 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/registry.h"
 #include "program/screens.h"
@@ -28,9 +28,7 @@ protected:
         QCoreApplication::processEvents();
         return window(name).grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QPoint atTwips(int x, int y) {
-        return {x / ui::twipsPerPixel, y / ui::twipsPerPixel};
-    }
+    static QPoint atTwips(int x, int y) { return {x / ui::twipsPerPixel, y / ui::twipsPerPixel}; }
     static QColor colourAt(const QImage& image, int xTwips, int yTwips) {
         return image.pixelColor(atTwips(xTwips, yTwips));
     }
