@@ -40,7 +40,7 @@ for (const engine of engines) {
     await expectShown(d, ...screens);
     for (const label of await overflowingLabels(d)) overflow.set(label.split(':')[0], label);
   };
-  for (const [name, journey] of Object.entries({...journeys, ...keyJourneys, ...(engine === 'chrome' ? chromeJourneys : {})})) {
+  for (const [name, journey] of Object.entries({...journeys, ...(engine === 'chrome' ? chromeJourneys : {}), ...keyJourneys})) {
     const t = Date.now();
     try {
       await within(60000, journey(d, see, m => console.log(`       ${m}`)));
