@@ -68,7 +68,8 @@ async function viaWebDriver(url, {limit = 240} = {}) {
     'webkitgtk:browserOptions': {binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation']}}).build();
   await d.manage().window().setRect(viewport);
   const evaluate = (fn, ...args) => d.executeScript(`return (${fn})(...arguments)`, ...args);
-  const keys = {PageDown: Key.PAGE_DOWN, ArrowRight: Key.ARROW_RIGHT, F11: Key.F11, Escape: Key.ESCAPE};
+  const keys = {PageDown: Key.PAGE_DOWN, ArrowRight: Key.ARROW_RIGHT, F11: Key.F11, Escape: Key.ESCAPE, Tab: Key.TAB,
+    Enter: Key.ENTER, ' ': Key.SPACE, ArrowLeft: Key.ARROW_LEFT, ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN};
   return {
     name: 'webkit', version: 'MiniBrowser ' + (await d.getCapabilities()).get('browserVersion'),
     evaluate,
