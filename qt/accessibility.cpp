@@ -48,13 +48,15 @@ ScreenWindow* WindowAccessible::screenWindow() const {
     return static_cast<ScreenWindow*>(widget());
 }
 
+// The announcement is there once something has been said: an empty one would read as a blank.
 int WindowAccessible::childCount() const {
-    return static_cast<int>(screenWindow()->exposedControls().size()) + 1;
+    return static_cast<int>(screenWindow()->exposedControls().size()) +
+           (screenWindow()->announcement().isEmpty() ? 0 : 1);
 }
 
 QAccessibleInterface* WindowAccessible::child(int index) const {
     const std::vector<Control*> exposed = screenWindow()->exposedControls();
-    if (index < 0 || index > static_cast<int>(exposed.size())) return nullptr;
+    if (index < 0 || index >= childCount()) return nullptr;
     return screenWindow()->accessibleFor(index == static_cast<int>(exposed.size())
                                              ? nullptr
                                              : exposed[static_cast<std::size_t>(index)]);

@@ -10,7 +10,7 @@ namespace ui::qt {
 class ScreenWindow;
 
 // What a screen reader finds in a screen's window: an item for each control on view that the
-// model exposes, windowless ones included, and last the screen's latest announcement.
+// model exposes, windowless ones included, and last the screen's latest announcement, if any.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(ScreenWindow* window);
