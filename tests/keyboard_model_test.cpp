@@ -59,6 +59,29 @@ TEST_F(KeyboardModel, TabGoesOnceRoundWhatCanBePressedOnEveryScreen) {
     }
 }
 
+// What the design leaves out of the Tab order comes after its tab stops, not never; hidden,
+// disabled and plain text are passed over.
+TEST(TabOrder, TabStopsFirstThenTheRestInTheDesignsOrder) {
+    // clang-format off
+    const ui::ControlDesign rows[] = {
+        {.kind = ui::ControlKind::Button, .name = "Toolbar", .tabStop = false},
+        {.kind = ui::ControlKind::Label, .name = "Text", .caption = "words"},
+        {.kind = ui::ControlKind::OptionButton, .name = "First"},
+        {.kind = ui::ControlKind::Button, .name = "Hidden", .visible = false},
+        {.kind = ui::ControlKind::Button, .name = "Greyed", .enabled = false},
+        {.kind = ui::ControlKind::CheckBox, .name = "Second"},
+    };
+    // clang-format on
+    FakePlatform platform;
+    ui::Screen s{platform, "order", {.clientWidth = 1000, .clientHeight = 1000}, rows};
+    std::string order;
+    for (int i = 0; i < 4; ++i) {
+        s.key(ui::Key::Tab);
+        order += s.focused()->name() + " ";
+    }
+    EXPECT_EQ(order, "First Second Toolbar First ");
+}
+
 TEST_F(KeyboardModel, RingShowsFromAKeyOnTheFocusUntilThePointerPresses) {
     registry.deliver([&] { registry.show("hamilton"); });
     key("hamilton", ui::Key::PageDown);

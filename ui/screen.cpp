@@ -309,7 +309,6 @@ View Screen::view() const {
 }
 
 bool Screen::takesFocus(const Control& c) const {
-    // The design takes the toolbar out of the Tab order; a pupil without a mouse needs it.
     if (!c.acts()) return false;
     for (const Control* k = &c; k; k = k->container())
         if (!k->visible() || !k->enabled()) return false;
@@ -336,10 +335,13 @@ void Screen::showFocus(bool v) {
     if (focusShown_ != v) focusShown_ = v, changed();
 }
 
+// The design's tab stops come first; what it leaves out of the Tab order (the toolbar) comes
+// after them, since a pupil without a mouse needs it too.
 void Screen::moveFocus(bool backwards) {
     std::vector<Control*> order;
-    for (Control* c : readingOrder_)
-        if (takesFocus(*c)) order.push_back(c);
+    for (bool stops : {true, false})
+        for (Control* c : readingOrder_)
+            if (c->tabStop() == stops && takesFocus(*c)) order.push_back(c);
     showFocus(true);
     if (order.empty()) return setFocus(nullptr);
     auto at = std::find(order.begin(), order.end(), focused());

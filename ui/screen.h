@@ -92,7 +92,8 @@ public:
     std::string toolTipAt(double windowX, double windowY) const;
 
     // The keyboard. Tab and Shift+Tab move the focus through the controls that act, in the
-    // design's order; Enter and Space press the focused one; other keys go to its onKey.
+    // design's order, its tab stops first; Enter and Space press the focused one; other keys
+    // go to its onKey.
     // True when the key was used.
     bool key(Key k);
     Control* focused() const;
