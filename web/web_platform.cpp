@@ -40,13 +40,13 @@ private:
     int intervalMs_ = 0;
 };
 
+// JavaScript, not C++: left as written.
+// clang-format off
 EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
-    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {
-        type:
-            'image/jpeg'
-    });
+    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'image/jpeg'});
     return allocateUTF8(URL.createObjectURL(blob));
 });
+// clang-format on
 
 }  // namespace
 
