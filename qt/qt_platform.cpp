@@ -150,13 +150,16 @@ ScreenWindow* QtPlatform::windowOf(const Screen& screen) const {
 
 void QtPlatform::showWindow(Screen& screen) {
     ScreenWindow* window = windowOf(screen);
-    if (!window)
+    const bool fresh = !window;
+    if (fresh)
         window = windows_.emplace(&screen, std::make_unique<ScreenWindow>(*this, screen))
                      .first->second.get();
     window->sync();
     window->show();
     window->raise();
     window->activateWindow();
+    // What the screen said as it loaded, before it had a window: its first question.
+    if (fresh) window->announce();
 }
 
 void QtPlatform::destroyWindow(Screen& screen) {
@@ -170,8 +173,8 @@ void QtPlatform::destroyWindow(Screen& screen) {
     window.release()->deleteLater();
 }
 
-void QtPlatform::announce(Screen& screen, const std::string& text) {
-    if (ScreenWindow* w = windowOf(screen)) w->announce(QString::fromStdString(text));
+void QtPlatform::announce(Screen& screen, const std::string&) {
+    if (ScreenWindow* w = windowOf(screen)) w->announce();
 }
 
 void QtPlatform::refresh() {

@@ -389,9 +389,12 @@ void ScreenWindow::showEvent(QShowEvent* event) {
     if (!isFullScreen()) platform_.noteFrame(frameGeometry(), geometry());
 }
 
-void ScreenWindow::announce(const QString& text) {
-    announcement_ = text;
-    if (!QAccessible::isActive()) return;
+QString ScreenWindow::announcement() const {
+    return screen_ ? QString::fromStdString(screen_->announcement()) : QString();
+}
+
+void ScreenWindow::announce() {
+    if (!QAccessible::isActive() || announcement().isEmpty()) return;
     QAccessibleEvent named(accessibleFor(nullptr), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent alert(accessibleFor(nullptr), QAccessible::Alert);

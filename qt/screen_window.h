@@ -39,9 +39,9 @@ public:
     void surfaceCleared() override;
 
     QWidget* widgetFor(const Control& c) const;
-    // Tells assistive technology a text the screen now shows.
-    void announce(const QString& text);
-    const QString& announcement() const { return announcement_; }
+    // Tells assistive technology the screen's latest announcement.
+    void announce();
+    QString announcement() const;
     // The controls on view that assistive technology is told of, in reading order.
     std::vector<Control*> exposedControls() const;
     // The interface of one of them, or of the announcement (null).
@@ -60,7 +60,6 @@ protected:
 private:
     void tellFocus();
 
-    QString announcement_;
     std::map<const Control*, QAccessible::Id> accessibles_;
     // What a screen reader was last told has the focus, and its name then.
     const Control* toldFocus_ = nullptr;

@@ -376,7 +376,10 @@ void Screen::setBlanked(bool v) {
     changed();
 }
 
-void Screen::announce(const std::string& text) { platform_.announce(*this, text); }
+void Screen::announce(const std::string& text) {
+    announcement_ = text;
+    platform_.announce(*this, text);
+}
 
 void Screen::retire() {
     for (auto& t : timers_) t->retire();

@@ -111,6 +111,8 @@ public:
 
     // Says a text to assistive technology as it appears: a verdict, a new question.
     void announce(const std::string& text);
+    // The latest, for a window that comes after it was said.
+    const std::string& announcement() const { return announcement_; }
 
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
@@ -176,6 +178,7 @@ private:
     Control* focused_ = nullptr;
     bool focusShown_ = false;
     bool blanked_ = false;
+    std::string announcement_;
     std::vector<std::unique_ptr<Timer>> timers_;
     Surface surface_;
     std::uint64_t revision_ = 0;
