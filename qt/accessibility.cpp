@@ -1,6 +1,7 @@
 #include "qt/accessibility.h"
 
 #include <QWindow>
+#include <algorithm>
 
 #include "qt/convert.h"
 #include "qt/qt_platform.h"
@@ -63,9 +64,14 @@ QAccessibleInterface* WindowAccessible::child(int index) const {
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int i = 0; i < childCount(); ++i)
-        if (this->child(i) == child) return i;
-    return -1;
+    const auto* item = dynamic_cast<const ControlAccessible*>(child);
+    if (!item || item->parent() != this) return -1;
+    const std::vector<Control*> exposed = screenWindow()->exposedControls();
+    // The announcement comes last.
+    if (!item->control())
+        return childCount() > static_cast<int>(exposed.size()) ? childCount() - 1 : -1;
+    const auto at = std::find(exposed.begin(), exposed.end(), item->control());
+    return at == exposed.end() ? -1 : static_cast<int>(at - exposed.begin());
 }
 
 QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {

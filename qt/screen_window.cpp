@@ -150,6 +150,7 @@ void ScreenWindow::sync() {
                                             : toWindow(view_, toPixelRect(d.area)))
                                    .toAlignedRect());
         screen_->markDrawn();
+        tellFocus();
         return;
     }
     screen_->markDrawn();
@@ -170,11 +171,9 @@ void ScreenWindow::sync() {
     if (stacking != stacking_) {
         for (const Control* c : stacking)
             if (QWidget* w = widgetFor(*c)) w->raise();
+        cover_->raise();
         stacking_ = std::move(stacking);
     }
-    cover_->setGeometry(rect());
-    cover_->raise();
-    cover_->update();
     update();
     tellFocus();
 }
@@ -293,13 +292,13 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
 
 void ScreenWindow::redrawSurface() {
     const Surface& surface = screen_->surface();
-    if (surface.strokes().empty() && !surface.background()) {
+    if (surface.untouched()) {
         surface_ = QImage();
         return;
     }
     surface_ = QImage(surfaceSize(), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(devicePixelRatioF());
-    surface_.fill(toQColor(surface.background().value_or(screen_->backColour())));
+    surface_.fill(toQColor(screen_->surfaceColour()));
     QPainter p(&surface_);
     p.setRenderHint(QPainter::Antialiasing);
     // The pen is set only where it changes: a drawing is long runs of one pen.
@@ -360,6 +359,8 @@ void ScreenWindow::forwardPointer(QMouseEvent* event, PointerAction action) {
     Screen* s = screen_;
     platform_.deliver([&] { s->pointer(e); });
 }
+
+void ScreenWindow::resizeEvent(QResizeEvent*) { cover_->setGeometry(rect()); }
 
 void ScreenWindow::mousePressEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Press); }
 void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Move); }

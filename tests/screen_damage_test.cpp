@@ -43,6 +43,24 @@ TEST_F(ScreenDamage, MovedLabelReportsWhereItWasAndWhereItIsInItsContainer) {
     EXPECT_EQ(mark.drawnArea(), (ui::TwipRect{2285, 585, 240, 404}));
 }
 
+// A new name for a screen reader draws nothing again, on a drawn control or a windowed one,
+// yet tells a backend that this control, and only it, has news.
+TEST_F(ScreenDamage, NameOrRoleChangesDrawNothingButMoveTheRevisions) {
+    for (const char* name : {"Edge", "Tick"}) {
+        ui::Control& c = screen.control(name);
+        const ui::Control& other = screen.control("Mark");
+        const auto screenBefore = screen.revision(), before = c.revision(),
+                   otherBefore = other.revision();
+        c.setAccessibleName("edge 1 to 2, chosen");
+        c.setRole(ui::Role::Button);
+        EXPECT_FALSE(screen.wholeChanged()) << name;
+        EXPECT_TRUE(screen.damaged().empty()) << name;
+        EXPECT_GT(screen.revision(), screenBefore) << name;
+        EXPECT_EQ(c.revision(), before + 2) << name;
+        EXPECT_EQ(other.revision(), otherBefore) << name;
+    }
+}
+
 // A long slanting line repaints a chain of small boxes along it, each taking in the pen, and
 // far less than the box around the whole line.
 TEST_F(ScreenDamage, SlantingLineReportsSmallBoxesCoveringIt) {

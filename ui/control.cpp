@@ -133,7 +133,13 @@ void Control::leaving() {
     if (!isWindowed(d_.kind)) reportDrawn();
 }
 
+void Control::described() {
+    ++revision_;
+    owner_.described();
+}
+
 void Control::changed() {
+    ++revision_;
     if (isWindowed(d_.kind))
         owner_.changed();
     else

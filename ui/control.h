@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -91,9 +92,9 @@ public:
     // What assistive technology is told: a label or shape that takes clicks is a button, a
     // picture or shape that does not only decorates.
     Role role() const;
-    void setRole(Role v) { assign(d_.role, v); }
+    void setRole(Role v) { describe(d_.role, v); }
     std::string accessibleName() const;
-    void setAccessibleName(std::string v) { assign(d_.accessibleName, std::move(v)); }
+    void setAccessibleName(std::string v) { describe(d_.accessibleName, std::move(v)); }
     // Something a pupil can press: it takes the keyboard's focus in its turn.
     bool acts() const;
 
@@ -110,6 +111,9 @@ public:
     void activate();
     // A button held down with the pointer over it: drawn pushed in.
     bool pressed() const { return pressed_; }
+    // Moves on with every change, drawn or only told: a backend redoes just the controls whose
+    // number moved.
+    std::uint64_t revision() const { return revision_; }
 
 private:
     friend class Screen;
@@ -120,6 +124,14 @@ private:
         field = std::forward<V>(v);
         changed();
     }
+    // What only assistive technology is told changes nothing drawn.
+    template <class T, class V>
+    void describe(T& field, V&& v) {
+        if (field == v) return;
+        field = std::forward<V>(v);
+        described();
+    }
+    void described();
     // Before and after a change: a windowless control reports where it is drawn, any other
     // control asks for the whole window.
     void leaving();
@@ -132,6 +144,7 @@ private:
     Control* container_;
     Picture picture_;
     bool pressed_ = false;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace ui

@@ -80,6 +80,8 @@ public:
     Timer& timer(std::string_view name) const;
     const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
     Surface& surface() { return surface_; }
+    // The drawing surface's ground: the colour of its last clearing, else the screen's.
+    Colour surfaceColour() const { return surface_.background().value_or(backColour_); }
 
     // Raw pointer input for the whole window. The screen decides what it means: the control
     // under the pointer (windowed controls above the drawn ones, later above earlier), a
@@ -124,6 +126,8 @@ public:
     std::uint64_t revision() const { return revision_; }
     // Anything but a windowless control changed: the whole window is drawn again.
     void changed();
+    // A control's role or name changed: nothing to draw, but there is news for a backend.
+    void described() { ++revision_; }
     // A windowless control covered or now covers `area` of its container (null: the screen).
     void damage(const Control* container, const TwipRect& area);
     struct Damage {

@@ -43,6 +43,8 @@ public:
     const std::vector<Stroke>& strokes() const { return strokes_; }
     // The colour of the last clearing; none before the first, when the screen's ground shows.
     std::optional<Colour> background() const { return background_; }
+    // Never drawn on nor cleared: a backend has no surface to show.
+    bool untouched() const { return strokes_.empty() && !background_; }
     void setListener(SurfaceListener* l) { listener_ = l; }
 
 private:

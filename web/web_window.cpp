@@ -108,6 +108,29 @@ val make(const char* tag) {
     return document().call<val>("createElement", std::string(tag));
 }
 
+// A line inside its own small drawing, a pen's reach beyond its ends.
+struct LineShape {
+    double left, top;       // of the drawing, twips
+    double x1, y1, x2, y2;  // the ends inside it, pixels
+    double width, height;   // of the drawing, twips
+    bool straight;          // level or upright
+};
+
+LineShape lineShape(const Control& c) {
+    const double reach = (c.borderWidth() + 2) * twipsPerPixel;
+    const double left = std::min(c.x1(), c.x2()) - reach;
+    const double top = std::min(c.y1(), c.y2()) - reach;
+    return {left,
+            top,
+            (c.x1() - left) / twipsPerPixel,
+            (c.y1() - top) / twipsPerPixel,
+            (c.x2() - left) / twipsPerPixel,
+            (c.y2() - top) / twipsPerPixel,
+            std::abs(c.x2() - c.x1()) + 2 * reach,
+            std::abs(c.y2() - c.y1()) + 2 * reach,
+            c.x1() == c.x2() || c.y1() == c.y2()};
+}
+
 // Strokes to the page's canvas as a view on the model's own memory: nothing is copied.
 void drawStrokes(const val& canvas, const Stroke* strokes, std::size_t count, double scale) {
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
@@ -193,17 +216,21 @@ WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     return nodes_.emplace(&c, std::move(n)).first->second;
 }
 
+// Where only controls changed (a drag, a click on an edge), only those are written again.
 void WebWindow::sync() {
     if (!screen_ || screen_->revision() == syncedRevision_) return;
+    const bool whole = syncedRevision_ == ~0ULL || screen_->wholeChanged();
     syncedRevision_ = screen_->revision();
     screen_->markDrawn();
-    syncFrame();
+    if (whole) syncFrame();
     for (const auto& owned : screen_->controls()) {
         Node& n = nodeFor(*owned);
+        if (!whole && n.revision == owned->revision()) continue;
+        n.revision = owned->revision();
         syncControl(*owned, n);
         syncAccess(*owned, n);
     }
-    syncTabList();
+    if (whole) syncTabList();
     restack();
 }
 
@@ -301,20 +328,14 @@ void WebWindow::syncControl(const Control& c, Node& n) {
             content = c.caption();
             break;
         case ControlKind::Line: {
-            // The line inside its own small drawing, a pen's reach beyond its ends.
-            const double reach = (c.borderWidth() + 2) * twipsPerPixel;
-            const double left = std::min(c.x1(), c.x2()) - reach;
-            const double top = std::min(c.y1(), c.y2()) - reach;
-            style += "left:" + px(left) + ";top:" + px(top) +
-                     ";width:" + px(std::abs(c.x2() - c.x1()) + 2 * reach) +
-                     ";height:" + px(std::abs(c.y2() - c.y1()) + 2 * reach) + ";";
-            char shape[160];
-            std::snprintf(shape, sizeof shape, "%.2f %.2f %.2f %.2f %s %d %d %d",
-                          (c.x1() - left) / twipsPerPixel, (c.y1() - top) / twipsPerPixel,
-                          (c.x2() - left) / twipsPerPixel, (c.y2() - top) / twipsPerPixel,
-                          css(c.foreColour()).c_str(), c.borderWidth(), c.dashed() ? 1 : 0,
-                          c.x1() == c.x2() || c.y1() == c.y2() ? 1 : 0);
-            content = shape;
+            const LineShape shape = lineShape(c);
+            style += "left:" + px(shape.left) + ";top:" + px(shape.top) +
+                     ";width:" + px(shape.width) + ";height:" + px(shape.height) + ";";
+            char ends[160];
+            std::snprintf(ends, sizeof ends, "%.2f %.2f %.2f %.2f %s %d %d %d", shape.x1, shape.y1,
+                          shape.x2, shape.y2, css(c.foreColour()).c_str(), c.borderWidth(),
+                          c.dashed() ? 1 : 0, shape.straight ? 1 : 0);
+            content = ends;
             break;
         }
         case ControlKind::Circle: {
@@ -367,24 +388,21 @@ void WebWindow::syncControl(const Control& c, Node& n) {
         case ControlKind::PictureBox: n.element["dataset"].set("caption", c.caption()); break;
         case ControlKind::Line: {
             val line = n.element["firstChild"];
-            double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-            char colour[16] = {};
-            int width = 1, dashed = 0, straight = 0;
-            std::sscanf(content.c_str(), "%lf %lf %lf %lf %15s %d %d %d", &x1, &y1, &x2, &y2,
-                        colour, &width, &dashed, &straight);
-            line.call<void>("setAttribute", std::string("x1"), x1);
-            line.call<void>("setAttribute", std::string("y1"), y1);
-            line.call<void>("setAttribute", std::string("x2"), x2);
-            line.call<void>("setAttribute", std::string("y2"), y2);
-            line.call<void>("setAttribute", std::string("stroke"), std::string(colour));
-            line.call<void>("setAttribute", std::string("stroke-width"), width);
-            line.call<void>("setAttribute", std::string("stroke-linecap"),
-                            std::string(straight && width == 1 ? "square" : "round"));
+            const LineShape shape = lineShape(c);
+            line.call<void>("setAttribute", std::string("x1"), shape.x1);
+            line.call<void>("setAttribute", std::string("y1"), shape.y1);
+            line.call<void>("setAttribute", std::string("x2"), shape.x2);
+            line.call<void>("setAttribute", std::string("y2"), shape.y2);
+            line.call<void>("setAttribute", std::string("stroke"), css(c.foreColour()));
+            line.call<void>("setAttribute", std::string("stroke-width"), c.borderWidth());
+            line.call<void>(
+                "setAttribute", std::string("stroke-linecap"),
+                std::string(shape.straight && c.borderWidth() == 1 ? "square" : "round"));
             line.call<void>("setAttribute", std::string("stroke-dasharray"),
-                            std::string(dashed ? "4 2" : "none"));
+                            std::string(c.dashed() ? "4 2" : "none"));
             // A level or upright line lands on whole pixels, as the window system draws it.
             line.call<void>("setAttribute", std::string("shape-rendering"),
-                            std::string(straight ? "crispEdges" : "auto"));
+                            std::string(shape.straight ? "crispEdges" : "auto"));
             break;
         }
         case ControlKind::Circle: break;
@@ -459,7 +477,7 @@ void WebWindow::restack() {
 void WebWindow::redrawSurface() {
     if (!screen_) return;
     const Surface& surface = screen_->surface();
-    const bool shown = !surface.strokes().empty() || surface.background().has_value();
+    const bool shown = !surface.untouched();
     canvas_["style"].set("display", std::string(shown ? "block" : "none"));
     surfaceShown_ = shown;
     if (!shown) return;
@@ -469,10 +487,9 @@ void WebWindow::redrawSurface() {
     canvas_.set("width", static_cast<int>(width * ratio));
     canvas_.set("height", static_cast<int>(height * ratio));
     canvas_["style"].set(
-        "cssText",
-        "display:block;left:" + px(view_.offsetX) + ";top:" + px(view_.offsetY) +
-            ";width:" + std::to_string(width) + "px;height:" + std::to_string(height) +
-            "px;background:" + css(surface.background().value_or(screen_->backColour())) + ";");
+        "cssText", "display:block;left:" + px(view_.offsetX) + ";top:" + px(view_.offsetY) +
+                       ";width:" + std::to_string(width) + "px;height:" + std::to_string(height) +
+                       "px;background:" + css(screen_->surfaceColour()) + ";");
     drawStrokes(canvas_, surface.strokes().data(), surface.strokes().size(), view_.scale * ratio);
 }
 

@@ -46,7 +46,8 @@ private:
         emscripten::val element;
         std::string drawn;  // what the element shows now, to write only what changed
         int number = 0;
-        std::string told;  // what it tells assistive technology now, likewise
+        std::string told;                // what it tells assistive technology now, likewise
+        std::uint64_t revision = ~0ULL;  // the control's, when last written
     };
     Node& nodeFor(const Control& c);
     emscripten::val containerElement(const Control* container);
