@@ -52,7 +52,6 @@ public:
     void blankEnded() override;
 
     // A presenter's blank key: every window black until any key or press of the pointer.
-    bool blanked() const { return blanked_; }
     void setBlanked(bool on);
 
     // Projector mode: every screen fills the display, the Jotter floats as a larger board,

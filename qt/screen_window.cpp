@@ -179,15 +179,7 @@ void ScreenWindow::sync() {
 }
 
 std::vector<Control*> ScreenWindow::exposedControls() const {
-    std::vector<Control*> exposed;
-    if (!screen_) return exposed;
-    for (Control* c : screen_->readingOrder()) {
-        if (c->role() == Role::Hidden || c->role() == Role::Group) continue;
-        bool onView = true;
-        for (const Control* k = c; k; k = k->container()) onView = onView && k->visible();
-        if (onView) exposed.push_back(c);
-    }
-    return exposed;
+    return screen_ ? screen_->readable() : std::vector<Control*>();
 }
 
 QAccessibleInterface* ScreenWindow::accessibleFor(Control* c) {

@@ -42,7 +42,7 @@ public:
     // Tells assistive technology the screen's latest announcement.
     void announce();
     QString announcement() const;
-    // The controls on view that assistive technology is told of, in reading order.
+    // The screen's readable controls; none once the screen has gone.
     std::vector<Control*> exposedControls() const;
     // The interface of one of them, or of the announcement (null).
     QAccessibleInterface* accessibleFor(Control* c);

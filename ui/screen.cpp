@@ -315,6 +315,17 @@ bool Screen::takesFocus(const Control& c) const {
     return true;
 }
 
+std::vector<Control*> Screen::readable() const {
+    std::vector<Control*> all;
+    for (Control* c : readingOrder_) {
+        if (c->role() == Role::Hidden || c->role() == Role::Group) continue;
+        bool onView = true;
+        for (const Control* k = c; k; k = k->container()) onView = onView && k->visible();
+        if (onView) all.push_back(c);
+    }
+    return all;
+}
+
 TwipRect Screen::areaOf(const Control& c) const {
     TwipRect area =
         isWindowed(c.kind()) ? TwipRect{c.left(), c.top(), c.width(), c.height()} : c.drawnArea();

@@ -73,8 +73,9 @@ public:
     // A new member of a control array: a hidden copy of member 0, in front of it.
     Control& createMember(std::string_view name, int index);
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-    // The design's order, whatever has been brought to the front: the keyboard's order.
-    const std::vector<Control*>& readingOrder() const { return readingOrder_; }
+    // What a screen reader meets, in the design's order: each control on view that is neither
+    // hidden from it nor only a group of others.
+    std::vector<Control*> readable() const;
     void bringToFront(Control& c);
     void sendToBack(Control& c);
     Timer& timer(std::string_view name) const;
