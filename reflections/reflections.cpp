@@ -350,11 +350,11 @@ void reflections::cross_MouseMove(int k, int button, int x, int y) {
 void reflections::cross_MouseUp(int k) { stepCross(k, 0, 0); }
 
 bool reflections::stepCross(int k, ui::Key key) {
-    if (key == ui::Key::Left) return stepCross(k, -1, 0), true;
-    if (key == ui::Key::Right) return stepCross(k, 1, 0), true;
-    if (key == ui::Key::Up) return stepCross(k, 0, -1), true;
-    if (key == ui::Key::Down) return stepCross(k, 0, 1), true;
-    return false;
+    const int columns = key == ui::Key::Left ? -1 : key == ui::Key::Right ? 1 : 0;
+    const int rows = key == ui::Key::Up ? -1 : key == ui::Key::Down ? 1 : 0;
+    if (columns == 0 && rows == 0) return false;
+    stepCross(k, columns, rows);
+    return true;
 }
 
 // Snaps as a drop does, then moves on by whole grid steps, staying on the grid.
