@@ -81,6 +81,7 @@ public:
     Timer& timer(std::string_view name) const;
     const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
     Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
     // The drawing surface's ground: the colour of its last clearing, else the screen's.
     Colour surfaceColour() const { return surface_.background().value_or(backColour_); }
 
