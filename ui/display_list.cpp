@@ -55,7 +55,8 @@ std::vector<std::string> breakLines(std::string_view text, const FontFace& face,
             const std::size_t space = paragraph.find(' ', at);
             const std::string_view word =
                 paragraph.substr(at, space == std::string_view::npos ? space : space - at);
-            const std::string longer = line.empty() ? std::string(word) : line + " " + std::string(word);
+            const std::string longer =
+                line.empty() ? std::string(word) : line + " " + std::string(word);
             if (!line.empty() && measure.width(face, longer) > width) {
                 lines.push_back(line);
                 line = std::string(word);
@@ -198,9 +199,9 @@ private:
                                     (lines.size() - 1) * spacing / 2;
         for (const std::string& l : lines) {
             const double w = measure_.width(face, l);
-            const double x = align == Alignment::Left     ? box.left
-                             : align == Alignment::Right  ? box.right() - w
-                                                          : box.left + (box.width - w) / 2;
+            const double x = align == Alignment::Left    ? box.left
+                             : align == Alignment::Right ? box.right() - w
+                                                         : box.left + (box.width - w) / 2;
             const double y = snap(baseline);
             if (greyed) textRun(c, l, face, white, snap(x) + thickness(1), y + thickness(1), clip);
             textRun(c, l, face, greyed ? grey : colour, snap(x), y, clip);
@@ -234,8 +235,9 @@ private:
     void control(const Control& c, const Origin& o) {
         switch (c.kind()) {
             case ControlKind::Label: return label(c, o);
-            case ControlKind::Image: return picture(&c, c.picture(), o.x + c.left() * scale(),
-                                                    o.y + c.top() * scale(), o.clip);
+            case ControlKind::Image:
+                return picture(&c, c.picture(), o.x + c.left() * scale(), o.y + c.top() * scale(),
+                               o.clip);
             case ControlKind::Line: return shapeLine(c, o);
             case ControlKind::Circle: return circle(c, o);
             case ControlKind::Button: return button(c, o);
@@ -351,10 +353,10 @@ private:
         if (c.value()) {
             const double dot = snap(5 * view_.scale);
             const Colour ink = c.enabled() ? black : grey;
-            ellipse(&c,
-                    {mark.left + (mark.width - dot) / 2, mark.top + (mark.height - dot) / 2, dot,
-                     dot},
-                    clip, &ink, ink, 0);
+            ellipse(
+                &c,
+                {mark.left + (mark.width - dot) / 2, mark.top + (mark.height - dot) / 2, dot, dot},
+                clip, &ink, ink, 0);
         }
         text(&c, c.caption(), faceOf(c), c.enabled() ? c.foreColour() : grey, captionBoxOf(r),
              Alignment::Left, Vertical::Centre, false, clip);
@@ -397,8 +399,8 @@ private:
                     thickness(1));
             const PixelRect behind{snap(r.left + 8 * view_.scale), r.top, width, height};
             fill(&c, behind, clip, c.backColour());
-            text(&c, c.caption(), face, c.foreColour(), behind, Alignment::Centre,
-                 Vertical::Centre, false, clip);
+            text(&c, c.caption(), face, c.foreColour(), behind, Alignment::Centre, Vertical::Centre,
+                 false, clip);
         }
         contents(&c, {r.left, r.top, clip});
     }
@@ -411,7 +413,8 @@ private:
         const TwipRect area = screen_.areaOf(*focused);
         const double ox = view_.offsetX / twipsPerPixel, oy = view_.offsetY / twipsPerPixel;
         double l = std::floor(ox + area.left * scale()), t = std::floor(oy + area.top * scale());
-        double r = std::ceil(ox + area.right() * scale()), b = std::ceil(oy + area.bottom() * scale());
+        double r = std::ceil(ox + area.right() * scale()),
+               b = std::ceil(oy + area.bottom() * scale());
         constexpr double smallest = 16;
         const double growX = std::max(0.0, std::floor((smallest - (r - l) + 1) / 2));
         const double growY = std::max(0.0, std::floor((smallest - (b - t) + 1) / 2));
@@ -446,7 +449,8 @@ Repaint repaintOf(const Screen& screen) {
         for (const Control* holder = d.container; holder; holder = holder->container())
             x += holder->left() * k, y += holder->top() * k;
         // Whole pixels round it, a pixel more for smoothing.
-        const double l = std::floor(x + d.area.left * k) - 1, t = std::floor(y + d.area.top * k) - 1;
+        const double l = std::floor(x + d.area.left * k) - 1,
+                     t = std::floor(y + d.area.top * k) - 1;
         r.areas.push_back({l, t, std::ceil(x + d.area.right() * k) + 1 - l,
                            std::ceil(y + d.area.bottom() * k) + 1 - t});
     }
