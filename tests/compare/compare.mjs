@@ -11,6 +11,7 @@ import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
 import {open} from '../web/drivers.mjs';
 import {click, drag, sleep, until} from '../web/journeys.mjs';
+import webdriver from '../web/node_modules/selenium-webdriver/lib/webdriver.js';
 import {crop, decode, encode} from './png.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -27,6 +28,12 @@ const table = JSON.parse(readFileSync(resolve(here, 'states.json'), 'utf8'));
 // fills the same size on both.
 const display = {width: 1280, height: 1024};
 const tolerance = 32;
+// The drivers open each engine at 1024x768, too small for the portrait Jotter; a full screen is
+// the display: Firefox's headless one, WebKit's virtual one.
+const setRect = webdriver.Window.prototype.setRect;
+webdriver.Window.prototype.setRect = function (rect) { return setRect.call(this, {...rect, ...display}); };
+process.env.MOZ_HEADLESS_WIDTH = display.width;
+process.env.MOZ_HEADLESS_HEIGHT = display.height;
 
 // Each state's steps from a fresh start: its "after" state's, then its own.
 const steps = new Map();
