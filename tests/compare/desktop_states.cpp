@@ -20,11 +20,14 @@
 
 namespace {
 
-// The clock the page is given too, so both draw the same questions.
-class FixedClock : public ui::qt::QtPlatform {
+// The desktop as the page stands: the clock the page is given too, so both draw the same
+// questions, and the frame the page draws around a window (the offscreen platform reports a
+// thinner one), so both have the design's client area.
+class AsThePage : public ui::qt::QtPlatform {
 public:
-    explicit FixedClock(std::uint64_t ticks) : ticks_(ticks) {}
+    explicit AsThePage(std::uint64_t ticks) : ticks_(ticks) {}
     std::uint64_t clockTicks() override { return ticks_; }
+    ui::Size frameMargins() const override { return {120, 510}; }
 
 private:
     std::uint64_t ticks_;
@@ -131,7 +134,7 @@ int main(int argc, char** argv) {
         for (const QJsonValue step : state["steps"].toArray()) all.append(step);
         steps[name] = all;
         try {
-            FixedClock platform(ticks);
+            AsThePage platform(ticks);
             Registry registry(platform);
             startProgram(registry);
             settle();
