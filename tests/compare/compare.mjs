@@ -49,11 +49,13 @@ if (desktop.status !== 0) {
 }
 const desktopTexts = JSON.parse(readFileSync(resolve(desktopDir, 'texts.json'), 'utf8'));
 
-// The page with its clock stopped before the program starts: the desktop's clock counts
-// microseconds, the page's Date.now() milliseconds.
+// The page with its clock stopped before the program starts: its ticks are microseconds made
+// from Date.now()'s milliseconds.
+const html = readFileSync(page, 'utf8');
+const head = /<head[^>]*>/.exec(html);
+if (!head) throw new Error(`${page} has no <head> to stop the clock in`);
 const stopped = resolve(out, 'quillon.html');
-writeFileSync(stopped, readFileSync(page, 'utf8').replace('<head>',
-  `<head><script>Date.now = () => ${table.clockTicks / 1000};</script>`));
+writeFileSync(stopped, html.replace(head[0], `${head[0]}<script>Date.now = () => ${table.clockTicks / 1000};</script>`));
 const url = pathToFileURL(stopped).href;
 
 const windowOf = screen => `.window[data-screen="${screen}"]`;
