@@ -62,6 +62,7 @@ Size WebPlatform::displaySize() const {
 }
 
 Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
+    if (const auto it = pictures_.find(file); it != pictures_.end()) return it->second;
     std::ifstream in(file, std::ios::binary);
     if (!in) return nullptr;
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -70,6 +71,7 @@ Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
     char* url = quillon_blob_url(bytes.data(), static_cast<int>(bytes.size()));
     auto picture = std::make_shared<WebPicture>(size->width, size->height, url);
     std::free(url);
+    pictures_.emplace(file, picture);
     return picture;
 }
 
@@ -130,6 +132,17 @@ void WebPlatform::destroyWindow(Screen& screen) {
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), it->second.get()),
                     stacking_.end());
     windows_.erase(it);
+}
+
+void WebPlatform::repaintWhole() {
+    for (const auto& [screen, window] : windows_) window->repaintWhole();
+}
+
+std::string WebPlatform::overflowingTexts() const {
+    std::string out;
+    for (const auto& [screen, window] : windows_)
+        for (const std::string& text : window->overflowingTexts()) out += text + "\n";
+    return out;
 }
 
 // The page's live region: a screen reader says what is put there.

@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+#include <unordered_map>
+
+#include "ui/display_list.h"
+
+namespace ui::web {
+
+// The CSS font of a face, on the faces the page embeds (the desktop's own).
+std::string cssFont(const FontFace& face);
+
+// Text widths from the page's canvas, the same font the painter draws with. Widths are kept
+// for the texts met, up to a bound, so a day of screens never grows the cache without limit.
+class CanvasMeasure : public TextMeasure {
+public:
+    double width(const FontFace& face, std::string_view text) override;
+
+private:
+    static constexpr std::size_t kept = 4096;
+    std::unordered_map<std::string, double> widths_;
+};
+
+}  // namespace ui::web
