@@ -6,7 +6,9 @@
 
 namespace ui::web {
 
-// The CSS font of a face, on the faces the page embeds (the desktop's own).
+// The CSS font of a face, on the faces the page embeds (the desktop's own), a hundred times its
+// size: some engines round each letter's advance to a whole pixel, where the design's layout
+// takes exact widths. The page measures and draws it a hundredth as large.
 std::string cssFont(const FontFace& face);
 
 // Text widths from the page's canvas, the same font the painter draws with. Widths are kept

@@ -315,16 +315,20 @@ std::vector<std::string> WebWindow::overflowingTexts() {
     if (!screen_ || !screen_->shown()) return out;
     for (const Primitive& p : displayList().items) {
         if (p.kind != Primitive::Kind::Text || !p.control) continue;
-        // A pixel's grace for smoothing; above the baseline, the height of a capital.
-        const double w = platform_.measure().width(p.face, p.text), slack = 1;
+        // Above the baseline, the height of a capital.
+        const double w = platform_.measure().width(p.face, p.text);
         const PixelRect& c = p.clip;
-        if (p.x1 >= c.left - slack && p.x1 + w <= c.right() + slack &&
-            p.y1 - 0.7 * p.face.pixels >= c.top - slack && p.y1 <= c.bottom() + slack)
-            continue;
+        const double outside = std::max({c.left - p.x1, p.x1 + w - c.right(),
+                                         c.top - (p.y1 - 0.7 * p.face.pixels), p.y1 - c.bottom()});
+        if (outside <= 1) continue;  // a pixel's grace for smoothing
         const Control& owner = *p.control;
+        char by[96];
+        std::snprintf(by, sizeof by,
+                      " (%.1f px outside its %.1fx%.1f clip; %.1f wide at %.1f,%.1f)", outside,
+                      c.width, c.height, w, p.x1 - c.left, p.y1 - c.top);
         out.push_back(screen_->name() + " " + owner.name() +
                       (owner.index() >= 0 ? "[" + std::to_string(owner.index()) + "]" : "") +
-                      ": \"" + p.text + "\"");
+                      ": \"" + p.text + "\"" + by);
     }
     return out;
 }
