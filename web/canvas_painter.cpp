@@ -35,7 +35,7 @@ bool reaches(const Primitive& p, const Repaint& repaint) {
 }  // namespace
 
 void paintList(const val& painter, const DisplayList& list, const Repaint& repaint,
-               double devicePixelRatio) {
+               double devicePixelRatio, bool aboveStrokes) {
     std::vector<double> numbers{devicePixelRatio, repaint.whole ? 0.0 : repaint.areas.size()};
     for (const PixelRect& a : repaint.areas)
         numbers.insert(numbers.end(), {a.left, a.top, a.width, a.height});
@@ -46,7 +46,12 @@ void paintList(const val& painter, const DisplayList& list, const Repaint& repai
         return stringCount++;
     };
     const Surface* surface = nullptr;
+    bool below = aboveStrokes;
     for (const Primitive& p : list.items) {
+        if (below) {
+            below = p.kind != Primitive::Kind::Strokes;
+            continue;
+        }
         if (!reaches(p, repaint)) continue;
         int at = 0;
         if (p.kind == Primitive::Kind::Text) {
@@ -77,6 +82,7 @@ void paintList(const val& painter, const DisplayList& list, const Repaint& repai
                                        double(at),
                                        p.scale});
     }
+    if (numbers.size() == 2 + 4 * repaint.areas.size()) return;
     // Views on the model's own memory: nothing is copied, and the page reads them at once.
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
     const std::size_t strokes = surface ? surface->strokes().size() : 0;

@@ -70,6 +70,7 @@ EMSCRIPTEN_KEEPALIVE void quillon_close(int window) {
 }
 
 EMSCRIPTEN_KEEPALIVE void quillon_display_changed() {
+    if (platform) platform->displayChanged();
     if (platform && platform->eventSink()) platform->eventSink()->displayChanged();
 }
 

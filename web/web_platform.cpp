@@ -51,14 +51,18 @@ EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
 }  // namespace
 
 WebPlatform::WebPlatform()
-    : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {}
+    : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {
+    displayChanged();
+}
 
 WebPlatform::~WebPlatform() = default;
 
 // The desktop the page keeps: the browser's viewport, or the whole display while full screen.
-Size WebPlatform::displaySize() const {
-    return {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
-            desktop_["offsetHeight"].as<int>() * twipsPerPixel};
+// Read once a change, not on every event: reading a size makes the browser lay out.
+void WebPlatform::displayChanged() {
+    display_ = {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
+                desktop_["offsetHeight"].as<int>() * twipsPerPixel};
+    pixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
 }
 
 Picture WebPlatform::decodePicture(const std::filesystem::path& file) {

@@ -17,7 +17,11 @@ public:
     WebPlatform();
     ~WebPlatform() override;
 
-    Size displaySize() const override;
+    Size displaySize() const override { return display_; }
+    // Device pixels to a logical one.
+    double pixelRatio() const { return pixelRatio_; }
+    // The page's desktop or its pixels changed (a resize, full screen, a zoom).
+    void displayChanged();
     Size frameMargins() const override { return {120, 510}; }
     std::vector<std::filesystem::path> pictureFolders() const override { return {"/"}; }
     Picture decodePicture(const std::filesystem::path& file) override;
@@ -46,6 +50,8 @@ private:
 
     emscripten::val desktop_;
     CanvasMeasure measure_;
+    Size display_;
+    double pixelRatio_ = 1;
     // One picture per file, shared by every control that shows it.
     std::map<std::filesystem::path, Picture> pictures_;
     std::map<const Screen*, std::unique_ptr<WebWindow>> windows_;

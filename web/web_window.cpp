@@ -27,8 +27,6 @@ val document() { return val::global("document"); }
 
 val make(const char* tag) { return document().call<val>("createElement", std::string(tag)); }
 
-double devicePixelRatio() { return val::global("window")["devicePixelRatio"].as<double>(); }
-
 const char* ariaRole(Role role) {
     switch (role) {
         case Role::Button: return "button";
@@ -139,24 +137,34 @@ PixelRect WebWindow::windowRect() const {
             (v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale) / twipsPerPixel};
 }
 
-DisplayList WebWindow::displayList() {
-    return ui::displayList(*screen_, windowRect(), devicePixelRatio(), platform_.measure());
+// The list for the screen as it stands, made again only when something in it changed: a new
+// segment changes nothing in it.
+const DisplayList& WebWindow::list() {
+    const std::string key = std::to_string(screen_->revision()) + canvasSize_ +
+                            (screen_->surface().untouched() ? "" : "s") +
+                            std::to_string(screen_->surfaceColour());
+    if (key != listKey_) {
+        listKey_ = key;
+        list_ =
+            ui::displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
+    }
+    return list_;
 }
 
 // Where only controls changed (a drag, a click on an edge) or the Jotter drew a segment, only
 // their areas are painted again, and only changed controls' elements written again.
 void WebWindow::sync() {
     if (!screen_) return;
-    const double ratio = devicePixelRatio();
+    const double ratio = platform_.pixelRatio();
     const PixelRect window = windowRect();
     const std::string size = std::to_string(window.width) + "x" + std::to_string(window.height) +
                              "@" + std::to_string(ratio);
-    if (screen_->revision() == syncedRevision_ && strokeAreas_.empty() && size == canvasSize_)
+    if (screen_->revision() == syncedRevision_ && strokeAreas_.empty() && aboveStrokes_.empty() &&
+        size == canvasSize_)
         return;
     const bool whole = syncedRevision_ == ~0ULL || screen_->wholeChanged();
     Repaint repaint = whole || size != canvasSize_ ? Repaint{} : repaintOf(*screen_);
     repaint.areas.insert(repaint.areas.end(), strokeAreas_.begin(), strokeAreas_.end());
-    strokeAreas_.clear();
     if (size != canvasSize_) {
         canvasSize_ = size;
         canvas_.set("width", std::lround(window.width * ratio));
@@ -164,7 +172,12 @@ void WebWindow::sync() {
         canvas_["style"].set("cssText", "width:" + px(window.width * twipsPerPixel) +
                                             ";height:" + px(window.height * twipsPerPixel));
     }
-    if (screen_->shown()) paintList(painter_, displayList(), repaint, ratio);
+    if (screen_->shown() && (repaint.whole || !repaint.areas.empty()))
+        paintList(painter_, list(), repaint, ratio, false);
+    if (screen_->shown() && !repaint.whole && !aboveStrokes_.empty())
+        paintList(painter_, list(), {false, aboveStrokes_}, ratio, true);
+    strokeAreas_.clear();
+    aboveStrokes_.clear();
     syncedRevision_ = screen_->revision();
     screen_->markDrawn();
     if (whole) syncFrame();
@@ -180,7 +193,7 @@ void WebWindow::sync() {
 }
 
 void WebWindow::repaintWhole() {
-    if (screen_ && screen_->shown()) paintList(painter_, displayList(), {}, devicePixelRatio());
+    if (screen_ && screen_->shown()) paintList(painter_, list(), {}, platform_.pixelRatio(), false);
 }
 
 // The frame, its caption and the client area at the view: the design size where the screen
@@ -313,7 +326,7 @@ void WebWindow::restack() {
 std::vector<std::string> WebWindow::overflowingTexts() {
     std::vector<std::string> out;
     if (!screen_ || !screen_->shown()) return out;
-    for (const Primitive& p : displayList().items) {
+    for (const Primitive& p : list().items) {
         if (p.kind != Primitive::Kind::Text || !p.control) continue;
         // Above the baseline, the height of a capital.
         const double w = platform_.measure().width(p.face, p.text);
@@ -333,19 +346,19 @@ std::vector<std::string> WebWindow::overflowingTexts() {
     return out;
 }
 
-// One segment onto the kept drawing, and its area onto the canvas at the next paint: a move
-// costs the same however long the drawing is.
+// One segment onto the kept drawing and the canvas, then what lies above it there: a move costs
+// the same however long the drawing is. Before the drawing is kept, its area is painted afresh.
 void WebWindow::strokeAdded(const Stroke& s) {
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
-    val::global("Quillon").call<void>(
+    const bool drawn = val::global("Quillon").call<bool>(
         "segment", painter_,
         val(emscripten::typed_memory_view(6, reinterpret_cast<const int*>(&s))));
     const View v = screen_->view();
     const double k = v.scale / twipsPerPixel, reach = s.widthPx * v.scale / 2 + 2;
-    strokeAreas_.push_back({v.offsetX / twipsPerPixel + std::min(s.x1, s.x2) * k - reach,
-                            v.offsetY / twipsPerPixel + std::min(s.y1, s.y2) * k - reach,
-                            std::abs(s.x2 - s.x1) * k + 2 * reach,
-                            std::abs(s.y2 - s.y1) * k + 2 * reach});
+    (drawn ? aboveStrokes_ : strokeAreas_)
+        .push_back({v.offsetX / twipsPerPixel + std::min(s.x1, s.x2) * k - reach,
+                    v.offsetY / twipsPerPixel + std::min(s.y1, s.y2) * k - reach,
+                    std::abs(s.x2 - s.x1) * k + 2 * reach, std::abs(s.y2 - s.y1) * k + 2 * reach});
 }
 
 void WebWindow::surfaceCleared() {

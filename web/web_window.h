@@ -63,8 +63,7 @@ private:
     void syncTabList();
     void restack();
     PixelRect windowRect() const;
-    DisplayList displayList();
-    void paint(Repaint repaint);
+    const DisplayList& list();
 
     WebPlatform& platform_;
     Screen* screen_;
@@ -82,7 +81,12 @@ private:
     std::string canvasSize_;
     std::map<const Control*, Node> nodes_;
     std::vector<const Control*> order_;
-    std::vector<PixelRect> strokeAreas_;  // new segments not yet on the canvas
+    DisplayList list_;
+    std::string listKey_;  // what the list was made from
+    // New segments: to paint again whole, or (already drawn on the canvas) just what lies above
+    // the drawing.
+    std::vector<PixelRect> strokeAreas_;
+    std::vector<PixelRect> aboveStrokes_;
 };
 
 }  // namespace ui::web
