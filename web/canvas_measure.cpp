@@ -13,7 +13,10 @@ std::string cssFont(const FontFace& face) {
 }
 
 double CanvasMeasure::width(const FontFace& face, std::string_view text) {
-    std::string key = cssFont(face) + '\n';
+    std::string key{face.family};
+    key += face.bold ? '*' : ' ';
+    key += std::to_string(face.pixels);
+    key += '\n';
     key += text;
     if (const auto it = widths_.find(key); it != widths_.end()) return it->second;
     // Starting afresh is as good as any rule for what to forget: the screens in use refill it.
