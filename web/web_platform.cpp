@@ -144,8 +144,7 @@ void WebPlatform::repaintWhole() {
 
 std::string WebPlatform::overflowingTexts() const {
     std::string out;
-    for (const auto& [screen, window] : windows_)
-        for (const std::string& text : window->overflowingTexts()) out += text + "\n";
+    for (const auto& [screen, window] : windows_) out += window->overflowingTexts();
     return out;
 }
 

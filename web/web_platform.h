@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "ui/platform.h"
-#include "web/canvas_measure.h"
+#include "web/canvas.h"
 #include "web/web_window.h"
 
 namespace ui::web {

@@ -1,13 +1,10 @@
 #include "web/web_window.h"
 
-#include <emscripten/val.h>
-
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "ui/twips.h"
-#include "web/canvas_painter.h"
+#include "web/canvas.h"
 #include "web/web_platform.h"
 
 using emscripten::val;
@@ -23,10 +20,6 @@ std::string px(double twips) {
     return out;
 }
 
-val document() { return val::global("document"); }
-
-val make(const char* tag) { return document().call<val>("createElement", std::string(tag)); }
-
 const char* ariaRole(Role role) {
     switch (role) {
         case Role::Button: return "button";
@@ -34,28 +27,16 @@ const char* ariaRole(Role role) {
         case Role::RadioButton: return "radio";
         case Role::CheckBox: return "checkbox";
         case Role::Group: return "group";
-        case Role::Auto:
-        case Role::Hidden:
-        case Role::Text: break;
+        default: return "";
     }
-    return "";
 }
 
-// The text the control shows, which its element holds unseen so a screen reader reads it as
-// its name.
+// The text a control shows, which its element holds unseen so a screen reader reads it.
 std::string ownText(const Control& c) {
-    switch (c.kind()) {
-        case ControlKind::Button: return c.picture() ? "" : c.caption();
-        case ControlKind::Label:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox: return c.caption();
-        case ControlKind::Image:
-        case ControlKind::Line:
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-        case ControlKind::Circle: break;
-    }
-    return "";
+    const ControlKind k = c.kind();
+    const bool shows = k == ControlKind::Label || k == ControlKind::OptionButton ||
+                       k == ControlKind::CheckBox || (k == ControlKind::Button && !c.picture());
+    return shows ? c.caption() : "";
 }
 
 // An empty value takes the attribute away.
@@ -66,24 +47,25 @@ void setAttribute(const val& element, const char* name, const std::string& value
         element.call<void>("setAttribute", std::string(name), value);
 }
 
+// The window system's frame: a caption bar with its close box, and the client area with the
+// canvas, the controls' elements over it and the tab list.
+val makeFrame(const std::string& screen, int id) {
+    val frame = val::global("document").call<val>("createElement", std::string("div"));
+    frame.set("className", std::string("window"));
+    frame.set("innerHTML",
+              std::string("<div class=caption><span></span><button class=close tabindex=-1 "
+                          "aria-label=Close>\u00D7</button></div><div class=client><canvas>"
+                          "</canvas><div class=design></div><div class=tabs></div></div>"));
+    frame["dataset"].set("screen", screen);
+    frame["dataset"].set("window", id);
+    return frame;
+}
+
 }  // namespace
 
 WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
-    : platform_(platform), screen_(&screen), id_(id), frame_(make("div")), caption_(make("div")),
-      client_(make("div")), canvas_(make("canvas")),
-      painter_(val::global("Quillon").call<val>("painter", canvas_)), design_(make("div")),
-      tabList_(make("div")) {
-    frame_.set("className", std::string("window"));
-    frame_["dataset"].set("screen", screen.name());
-    frame_["dataset"].set("window", id);
-    caption_.set("className", std::string("caption"));
-    client_.set("className", std::string("client"));
-    design_.set("className", std::string("design"));
-    frame_.call<void>("appendChild", caption_);
-    frame_.call<void>("appendChild", client_);
-    client_.call<void>("appendChild", canvas_);
-    client_.call<void>("appendChild", design_);
-    client_.call<void>("appendChild", tabList_);
+    : platform_(platform), screen_(&screen), id_(id), frame_(makeFrame(screen.name(), id)),
+      canvas_(part("canvas")), painter_(val::global("Quillon").call<val>("painter", canvas_)) {
     platform_.desktop().call<void>("appendChild", frame_);
     screen.surface().setListener(this);
 }
@@ -94,9 +76,12 @@ WebWindow::~WebWindow() {
 }
 
 void WebWindow::detach() {
-    if (!screen_) return;
-    screen_->surface().setListener(nullptr);
+    if (screen_) screen_->surface().setListener(nullptr);
     screen_ = nullptr;
+}
+
+val WebWindow::part(const char* selector) const {
+    return frame_.call<val>("querySelector", std::string(selector));
 }
 
 void WebWindow::hide() { frame_["style"].set("display", std::string("none")); }
@@ -114,13 +99,14 @@ Control* WebWindow::controlNumbered(int number) const {
 }
 
 val WebWindow::containerElement(const Control* container) {
-    return container ? nodeFor(*container).element : design_;
+    return container ? nodeFor(*container).element : part(".design");
 }
 
 WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     auto it = nodes_.find(&c);
     if (it != nodes_.end()) return it->second;
-    Node n{make("div"), static_cast<int>(nodes_.size()) + 1};
+    Node n{val::global("document").call<val>("createElement", std::string("div")),
+           static_cast<int>(nodes_.size()) + 1};
     n.element["dataset"].set("name", c.name());
     if (c.index() >= 0) n.element["dataset"].set("index", c.index());
     n.element["dataset"].set("control", n.number);
@@ -143,11 +129,9 @@ const DisplayList& WebWindow::list() {
     const std::string key = std::to_string(screen_->revision()) + canvasSize_ +
                             (screen_->surface().untouched() ? "" : "s") +
                             std::to_string(screen_->surfaceColour());
-    if (key != listKey_) {
-        listKey_ = key;
-        list_ =
-            ui::displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
-    }
+    if (key != listKey_)
+        listKey_ = key,
+        list_ = displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
     return list_;
 }
 
@@ -185,8 +169,7 @@ void WebWindow::sync() {
         Node& n = nodeFor(*owned);
         if (!whole && n.revision == owned->revision()) continue;
         n.revision = owned->revision();
-        place(*owned, n);
-        syncAccess(*owned, n);
+        describe(*owned, n);
     }
     if (whole) syncTabList();
     restack();
@@ -196,95 +179,82 @@ void WebWindow::repaintWhole() {
     if (screen_ && screen_->shown()) paintList(painter_, list(), {}, platform_.pixelRatio(), false);
 }
 
-// The frame, its caption and the client area at the view: the design size where the screen
-// stands, or the whole desktop.
+// The frame at the screen's place, or over the whole desktop; the design at the view inside.
 void WebWindow::syncFrame() {
     const View v = screen_->view();
     const PixelRect window = windowRect();
-    std::string frame = v.fillsDisplay
-                            ? "left:0;top:0;border-width:0;"
-                            : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";";
-    frame += "display:" + std::string(screen_->shown() ? "block" : "none") + ";";
+    const std::string frame =
+        (v.fillsDisplay ? "left:0;top:0;border-width:0;"
+                        : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";") +
+        "display:" + (screen_->shown() ? "block" : "none");
     const std::string client = "width:" + px(window.width * twipsPerPixel) +
-                               ";height:" + px(window.height * twipsPerPixel) + ";";
-    char transform[96];
-    std::snprintf(transform, sizeof transform, "translate(%.2fpx,%.2fpx) scale(%.5f)",
+                               ";height:" + px(window.height * twipsPerPixel);
+    char design[160];
+    std::snprintf(design, sizeof design,
+                  "width:%s;height:%s;transform:translate(%.2fpx,%.2fpx) scale(%.5f)",
+                  px(screen_->clientWidth()).c_str(), px(screen_->clientHeight()).c_str(),
                   v.offsetX / twipsPerPixel, v.offsetY / twipsPerPixel, v.scale);
-    const std::string design = "width:" + px(screen_->clientWidth()) +
-                               ";height:" + px(screen_->clientHeight()) +
-                               ";transform:" + transform + ";";
-    const std::string drawn = frame + "|" + client + "|" + design + "|" + screen_->caption() +
-                              (screen_->windowButtons() ? "x" : "") + (v.fillsDisplay ? "f" : "");
-    if (drawn == frameDrawn_) return;
-    frameDrawn_ = drawn;
+    const std::string close = screen_->windowButtons() ? "" : "display:none";
+    const std::string written = frame + "|" + client + "|" + design + "|" + close + "|" +
+                                screen_->caption() + (v.fillsDisplay ? "f" : "");
+    if (written == frameWritten_) return;
+    frameWritten_ = written;
     frame_["style"].set("cssText", frame);
     frame_["classList"].call<void>("toggle", std::string("filling"), v.fillsDisplay);
-    client_["style"].set("cssText", client);
-    design_["style"].set("cssText", design);
-    caption_.set("innerHTML", std::string(""));
-    val title = make("span");
-    title.set("textContent", screen_->caption());
-    caption_.call<void>("appendChild", title);
-    if (screen_->windowButtons()) {
-        val close = make("button");
-        close.set("className", std::string("close"));
-        close.set("textContent", std::string("\u00D7"));
-        close.set("tabIndex", -1);
-        close.call<void>("setAttribute", std::string("aria-label"), std::string("Close"));
-        caption_.call<void>("appendChild", close);
-    }
+    part(".client")["style"].set("cssText", client);
+    part(".design")["style"].set("cssText", std::string(design));
+    part(".close")["style"].set("cssText", close);
+    part(".caption span").set("textContent", screen_->caption());
 }
 
 // The element over its control's box (a line's over its ends, which it carries in its own
-// pixels), holding the text the control shows.
-void WebWindow::place(const Control& c, Node& n) {
+// pixels), holding the text the control shows, with the model's role, name and state, and
+// whether its ring shows.
+void WebWindow::describe(const Control& c, Node& n) {
     const bool line = c.kind() == ControlKind::Line;
     const int left = line ? std::min(c.x1(), c.x2()) : c.left();
     const int top = line ? std::min(c.y1(), c.y2()) : c.top();
-    const int width = line ? std::abs(c.x2() - c.x1()) : c.width();
-    const int height = line ? std::abs(c.y2() - c.y1()) : c.height();
-    const std::string style = c.visible() ? "left:" + px(left) + ";top:" + px(top) +
-                                                ";width:" + px(width) + ";height:" + px(height)
-                                          : "display:none";
+    const std::string style =
+        !c.visible() ? "display:none"
+                     : "left:" + px(left) + ";top:" + px(top) +
+                           ";width:" + px(line ? std::abs(c.x2() - c.x1()) : c.width()) +
+                           ";height:" + px(line ? std::abs(c.y2() - c.y1()) : c.height());
     const std::string ends = line ? px(c.x1() - left) + " " + px(c.y1() - top) + " " +
                                         px(c.x2() - left) + " " + px(c.y2() - top)
                                   : "";
+    // A frame's caption, for tests: a screen reader hears its name.
+    const std::string caption = c.kind() == ControlKind::Frame ? c.caption() : "";
     const std::string text = ownText(c);
-    if (text != n.text) n.element.set("textContent", n.text = text);
-    const std::string placed = style + "|" + ends + "|" + c.caption();
-    if (placed == n.placed) return;
-    n.placed = placed;
-    n.element["style"].set("cssText", style);
-    setAttribute(n.element, "data-ends", ends);
-    // What a frame's border says, where tests look for it: a screen reader hears its own name.
-    if (c.kind() == ControlKind::Frame) setAttribute(n.element, "data-caption", c.caption());
-}
-
-// The model's role, name and state on the element, and whether its ring shows.
-void WebWindow::syncAccess(const Control& c, Node& n) {
     const Role role = c.role();
     // Text drawn in signs and bars (a surd) is read by its name, as a picture is.
-    const bool drawnText = role == Role::Text && c.accessibleName() != ownText(c);
-    const std::string ariaRoleName = drawnText ? "img" : ariaRole(role);
+    const bool drawnText = role == Role::Text && c.accessibleName() != text;
+    const std::string roleName = drawnText ? "img" : ariaRole(role);
     const bool named = drawnText || (role != Role::Hidden && role != Role::Text);
-    const std::string label = named && c.accessibleName() != ownText(c) ? c.accessibleName() : "";
+    const std::string label = named && c.accessibleName() != text ? c.accessibleName() : "";
     const bool checkable = role == Role::RadioButton || role == Role::CheckBox;
     const std::string checked = checkable ? (c.value() ? "true" : "false") : "";
-    const bool disabled = c.acts() && !c.enabled();
-    const bool focusable = screen_->takesFocus(c);
-    const bool ring = screen_->focusShown() && screen_->focused() == &c;
-    const std::string told = ariaRoleName + "|" + label + "|" + checked +
-                             (role == Role::Hidden ? "|h" : "|") + (disabled ? "d" : "") +
-                             (focusable ? "f" : "") + (ring ? "r" : "");
-    if (told == n.told) return;
-    n.told = told;
-    setAttribute(n.element, "role", ariaRoleName);
-    setAttribute(n.element, "aria-hidden", role == Role::Hidden ? "true" : "");
+    const std::string disabled = c.acts() && !c.enabled() ? "true" : "";
+    const std::string focusable = screen_->takesFocus(c) ? "-1" : "";
+    const std::string ring = screen_->focusShown() && screen_->focused() == &c ? "on" : "";
+    const std::string hidden = role == Role::Hidden ? "true" : "";
+    const std::string written = style + "|" + ends + "|" + caption + "|" + text + "|" + roleName +
+                                "|" + label + "|" + checked + "|" + disabled + "|" + focusable +
+                                "|" + ring + "|" + hidden;
+    if (written == n.written) return;
+    n.written = written;
+    n.element["style"].set("cssText", style);
+    // Only a control that holds none: a frame's text is its controls'.
+    if (!text.empty() || !n.element["firstElementChild"].as<bool>())
+        n.element.set("textContent", text);
+    setAttribute(n.element, "data-ends", ends);
+    setAttribute(n.element, "data-caption", caption);
+    setAttribute(n.element, "role", roleName);
+    setAttribute(n.element, "aria-hidden", hidden);
     setAttribute(n.element, "aria-label", label);
-    setAttribute(n.element, "aria-disabled", disabled ? "true" : "");
+    setAttribute(n.element, "aria-disabled", disabled);
     setAttribute(n.element, "aria-checked", checked);
-    setAttribute(n.element, "tabindex", focusable ? "-1" : "");
-    setAttribute(n.element, "data-ring", ring ? "on" : "");
+    setAttribute(n.element, "tabindex", focusable);
+    setAttribute(n.element, "data-ring", ring);
 }
 
 // A tab needs a tab list: the screen's tabs, wherever they stand, are owned by one.
@@ -293,15 +263,14 @@ void WebWindow::syncTabList() {
     for (const auto& c : screen_->controls())
         if (c->role() == Role::Tab)
             owned += (owned.empty() ? "" : " ") + nodeFor(*c).element["id"].as<std::string>();
-    if (owned == tabsOwned_) return;
-    tabsOwned_ = owned;
-    setAttribute(tabList_, "role", owned.empty() ? "" : "tablist");
-    setAttribute(tabList_, "aria-owns", owned);
+    const val tabs = part(".tabs");
+    setAttribute(tabs, "role", owned.empty() ? "" : "tablist");
+    setAttribute(tabs, "aria-owns", owned);
 }
 
 void WebWindow::takeFocus() {
     if (!screen_) return;
-    const val active = document()["activeElement"];
+    const val active = val::global("document")["activeElement"];
     if (const Control* c = screen_->focused()) {
         const val element = nodeFor(*c).element;
         if (active.strictlyEquals(element)) return;
@@ -323,25 +292,25 @@ void WebWindow::restack() {
         containerElement(c->container()).call<void>("appendChild", nodeFor(*c).element);
 }
 
-std::vector<std::string> WebWindow::overflowingTexts() {
-    std::vector<std::string> out;
+std::string WebWindow::overflowingTexts() {
+    std::string out;
     if (!screen_ || !screen_->shown()) return out;
     for (const Primitive& p : list().items) {
         if (p.kind != Primitive::Kind::Text || !p.control) continue;
-        // Above the baseline, the height of a capital.
+        // Above the baseline, the height of a capital; a pixel's grace for smoothing.
         const double w = platform_.measure().width(p.face, p.text);
         const PixelRect& c = p.clip;
         const double outside = std::max({c.left - p.x1, p.x1 + w - c.right(),
                                          c.top - (p.y1 - 0.7 * p.face.pixels), p.y1 - c.bottom()});
-        if (outside <= 1) continue;  // a pixel's grace for smoothing
-        const Control& owner = *p.control;
+        if (outside <= 1) continue;
         char by[96];
         std::snprintf(by, sizeof by,
                       " (%.1f px outside its %.1fx%.1f clip; %.1f wide at %.1f,%.1f)", outside,
                       c.width, c.height, w, p.x1 - c.left, p.y1 - c.top);
-        out.push_back(screen_->name() + " " + owner.name() +
-                      (owner.index() >= 0 ? "[" + std::to_string(owner.index()) + "]" : "") +
-                      ": \"" + p.text + "\"" + by);
+        const Control& owner = *p.control;
+        out += screen_->name() + " " + owner.name() +
+               (owner.index() >= 0 ? "[" + std::to_string(owner.index()) + "]" : "") + ": \"" +
+               p.text + "\"" + by + "\n";
     }
     return out;
 }
@@ -350,9 +319,8 @@ std::vector<std::string> WebWindow::overflowingTexts() {
 // the same however long the drawing is. Before the drawing is kept, its area is painted afresh.
 void WebWindow::strokeAdded(const Stroke& s) {
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
-    const bool drawn = val::global("Quillon").call<bool>(
-        "segment", painter_,
-        val(emscripten::typed_memory_view(6, reinterpret_cast<const int*>(&s))));
+    const val stroke(emscripten::typed_memory_view(6, reinterpret_cast<const int*>(&s)));
+    const bool drawn = val::global("Quillon").call<bool>("segment", painter_, stroke);
     const View v = screen_->view();
     const double k = v.scale / twipsPerPixel, reach = s.widthPx * v.scale / 2 + 2;
     (drawn ? aboveStrokes_ : strokeAreas_)

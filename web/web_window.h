@@ -8,16 +8,14 @@
 #include "ui/display_list.h"
 #include "ui/screen.h"
 #include "ui/surface.h"
-#include "ui/view.h"
 
 namespace ui::web {
 
 class WebPlatform;
 
 // The page's window of one shown screen: a framed canvas painted from the model's display
-// list, and over it one transparent element per control for the screen reader, the keyboard's
-// focus and tests. It decides nothing; its input reaches the model through the page's
-// listeners.
+// list, and over it one unseen element per control for the screen reader, the keyboard's focus
+// and tests. It decides nothing; its input reaches the model through the page's listeners.
 class WebWindow : public SurfaceListener {
 public:
     WebWindow(WebPlatform& platform, Screen& screen, int id);
@@ -40,8 +38,8 @@ public:
     Control* controlNumbered(int number) const;
     // The page's keyboard focus onto the model's focused control, so a screen reader says it.
     void takeFocus();
-    // The texts the model laid out that reach outside their clip ("screen name[index]: text").
-    std::vector<std::string> overflowingTexts();
+    // The texts the model laid out beyond their clip, a line each ("screen name[index]: text").
+    std::string overflowingTexts();
 
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
@@ -50,16 +48,14 @@ private:
     struct Node {
         emscripten::val element;
         int number = 0;
-        std::string placed;              // where the element stands now, to write only changes
-        std::string text;                // the control's own text that it holds now
-        std::string told;                // what it tells assistive technology now, likewise
+        std::string written;             // what the element says now, to write only changes
         std::uint64_t revision = ~0ULL;  // the control's, when last written
     };
     Node& nodeFor(const Control& c);
     emscripten::val containerElement(const Control* container);
+    emscripten::val part(const char* selector) const;
     void syncFrame();
-    void place(const Control& c, Node& n);
-    void syncAccess(const Control& c, Node& n);
+    void describe(const Control& c, Node& n);
     void syncTabList();
     void restack();
     PixelRect windowRect() const;
@@ -70,20 +66,15 @@ private:
     int id_;
     std::uint64_t syncedRevision_ = ~0ULL;
     emscripten::val frame_;
-    emscripten::val caption_;
-    emscripten::val client_;
     emscripten::val canvas_;
     emscripten::val painter_;
-    emscripten::val design_;
-    emscripten::val tabList_;
-    std::string tabsOwned_;
-    std::string frameDrawn_;
+    std::string frameWritten_;
     std::string canvasSize_;
     std::map<const Control*, Node> nodes_;
     std::vector<const Control*> order_;
     DisplayList list_;
     std::string listKey_;  // what the list was made from
-    // New segments: to paint again whole, or (already drawn on the canvas) just what lies above
+    // New segments: to paint again whole, or (already drawn on the canvas) only what lies above
     // the drawing.
     std::vector<PixelRect> strokeAreas_;
     std::vector<PixelRect> aboveStrokes_;
