@@ -157,6 +157,13 @@ export const journeys = {
 
     await press(d, 'hamilton', 'cmdjotter');
     await see('menu1', 'hamilton', 'jotter');
+    // Hover text as on the desktop: the model's, for the button the pointer rests on.
+    for (const [button, tip] of [['Write', 'Yellow'], ['Flip', 'New']]) {
+      const at = await find(d, 'jotter', null, null, button);
+      await d.pointer(at.x, at.y, 'move');
+      await waitFor(d, tip => { const e = document.getElementById('tip'); return getComputedStyle(e).display !== 'none' && e.textContent === tip; },
+        [tip], `the hover text "${tip}" on ${button}`);
+    }
     const pad = await d.evaluate(() => document.querySelector('[data-screen=jotter] .client').getBoundingClientRect().toJSON());
     const before = await jotterInk(d);
     await drag(d, {x: pad.x + 40, y: pad.y + 40}, {x: pad.x + 300, y: pad.y + 150}, 10);
