@@ -59,7 +59,7 @@ bool reaches(const Primitive& p, const Repaint& repaint) {
 void paintList(const val& painter, const DisplayList& list, const Repaint& repaint,
                double devicePixelRatio, bool aboveStrokes) {
     std::vector<double> numbers{devicePixelRatio, repaint.whole ? 0.0 : repaint.areas.size()};
-    for (const PixelRect& a : repaint.areas)
+    for (const PixelRect& a : repaint.whole ? std::vector<PixelRect>{} : repaint.areas)
         numbers.insert(numbers.end(), {a.left, a.top, a.width, a.height});
     std::string strings;
     int stringCount = 0;
@@ -104,7 +104,7 @@ void paintList(const val& painter, const DisplayList& list, const Repaint& repai
                                        double(at),
                                        p.scale});
     }
-    if (numbers.size() == 2 + 4 * repaint.areas.size()) return;
+    if (numbers.size() == 2 + 4 * std::size_t(numbers[1])) return;
     // Views on the model's own memory: nothing is copied, and the page reads them at once.
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
     const std::size_t strokes = surface ? surface->strokes().size() : 0;

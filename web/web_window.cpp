@@ -1,5 +1,7 @@
 #include "web/web_window.h"
 
+#include <emscripten/html5.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -71,6 +73,7 @@ WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
 }
 
 WebWindow::~WebWindow() {
+    if (frameRequest_) emscripten_cancel_animation_frame(frameRequest_);
     detach();
     frame_.call<void>("remove");
 }
@@ -135,20 +138,17 @@ const DisplayList& WebWindow::list() {
     return list_;
 }
 
-// Where only controls changed (a drag, a click on an edge) or the Jotter drew a segment, only
-// their areas are painted again, and only changed controls' elements written again.
+// Only changed controls' elements are written again; what changed on view is painted at the
+// next frame, however many events came before it.
 void WebWindow::sync() {
     if (!screen_) return;
     const double ratio = platform_.pixelRatio();
     const PixelRect window = windowRect();
     const std::string size = std::to_string(window.width) + "x" + std::to_string(window.height) +
                              "@" + std::to_string(ratio);
-    if (screen_->revision() == syncedRevision_ && strokeAreas_.empty() && aboveStrokes_.empty() &&
-        size == canvasSize_)
-        return;
+    if (screen_->revision() == syncedRevision_ && size == canvasSize_) return;
     const bool whole = syncedRevision_ == ~0ULL || screen_->wholeChanged();
-    Repaint repaint = whole || size != canvasSize_ ? Repaint{} : repaintOf(*screen_);
-    repaint.areas.insert(repaint.areas.end(), strokeAreas_.begin(), strokeAreas_.end());
+    const Repaint repaint = whole || size != canvasSize_ ? Repaint{} : repaintOf(*screen_);
     if (size != canvasSize_) {
         canvasSize_ = size;
         canvas_.set("width", std::lround(window.width * ratio));
@@ -156,12 +156,7 @@ void WebWindow::sync() {
         canvas_["style"].set("cssText", "width:" + px(window.width * twipsPerPixel) +
                                             ";height:" + px(window.height * twipsPerPixel));
     }
-    if (screen_->shown() && (repaint.whole || !repaint.areas.empty()))
-        paintList(painter_, list(), repaint, ratio, false);
-    if (screen_->shown() && !repaint.whole && !aboveStrokes_.empty())
-        paintList(painter_, list(), {false, aboveStrokes_}, ratio, true);
-    strokeAreas_.clear();
-    aboveStrokes_.clear();
+    schedule(repaint, pendingAreas_);
     syncedRevision_ = screen_->revision();
     screen_->markDrawn();
     if (whole) syncFrame();
@@ -175,8 +170,30 @@ void WebWindow::sync() {
     restack();
 }
 
-void WebWindow::repaintWhole() {
-    if (screen_ && screen_->shown()) paintList(painter_, list(), {}, platform_.pixelRatio(), false);
+void WebWindow::repaintWhole() { schedule({}, pendingAreas_); }
+
+void WebWindow::schedule(const Repaint& repaint, std::vector<PixelRect>& into) {
+    wholePending_ = wholePending_ || repaint.whole;
+    into.insert(into.end(), repaint.areas.begin(), repaint.areas.end());
+    if ((wholePending_ || !into.empty()) && !frameRequest_)
+        frameRequest_ = emscripten_request_animation_frame(
+            [](double, void* self) {
+                static_cast<WebWindow*>(self)->paintPending();
+                return EM_FALSE;
+            },
+            this);
+}
+
+void WebWindow::paintPending() {
+    frameRequest_ = 0;
+    const double ratio = platform_.pixelRatio();
+    if (screen_ && screen_->shown() && (wholePending_ || !pendingAreas_.empty()))
+        paintList(painter_, list(), {wholePending_, pendingAreas_}, ratio, false);
+    if (screen_ && screen_->shown() && !wholePending_ && !pendingAbove_.empty())
+        paintList(painter_, list(), {false, pendingAbove_}, ratio, true);
+    wholePending_ = false;
+    pendingAreas_.clear();
+    pendingAbove_.clear();
 }
 
 // The frame at the screen's place, or over the whole desktop; the design at the view inside.
@@ -323,15 +340,16 @@ void WebWindow::strokeAdded(const Stroke& s) {
     const bool drawn = val::global("Quillon").call<bool>("segment", painter_, stroke);
     const View v = screen_->view();
     const double k = v.scale / twipsPerPixel, reach = s.widthPx * v.scale / 2 + 2;
-    (drawn ? aboveStrokes_ : strokeAreas_)
-        .push_back({v.offsetX / twipsPerPixel + std::min(s.x1, s.x2) * k - reach,
-                    v.offsetY / twipsPerPixel + std::min(s.y1, s.y2) * k - reach,
-                    std::abs(s.x2 - s.x1) * k + 2 * reach, std::abs(s.y2 - s.y1) * k + 2 * reach});
+    const PixelRect area{v.offsetX / twipsPerPixel + std::min(s.x1, s.x2) * k - reach,
+                         v.offsetY / twipsPerPixel + std::min(s.y1, s.y2) * k - reach,
+                         std::abs(s.x2 - s.x1) * k + 2 * reach,
+                         std::abs(s.y2 - s.y1) * k + 2 * reach};
+    schedule({false, {area}}, drawn ? pendingAbove_ : pendingAreas_);
 }
 
 void WebWindow::surfaceCleared() {
     painter_.set("key", std::string());
-    strokeAreas_.push_back(windowRect());
+    schedule({}, pendingAreas_);
 }
 
 }  // namespace ui::web

@@ -29,7 +29,7 @@ public:
     void detach();
     // Brings the canvas and every element up to date with the model.
     void sync();
-    // Paints everything again: a picture has arrived.
+    // Paints everything again at the next frame: a picture has arrived.
     void repaintWhole();
     void setStacking(int z);
     void setActive(bool active);
@@ -60,6 +60,10 @@ private:
     void restack();
     PixelRect windowRect() const;
     const DisplayList& list();
+    // What to paint at the next frame: the whole window, or these areas in full, or only what
+    // lies above the Jotter's drawing (its new segments are on the canvas already).
+    void schedule(const Repaint& repaint, std::vector<PixelRect>& into);
+    void paintPending();
 
     WebPlatform& platform_;
     Screen* screen_;
@@ -74,10 +78,10 @@ private:
     std::vector<const Control*> order_;
     DisplayList list_;
     std::string listKey_;  // what the list was made from
-    // New segments: to paint again whole, or (already drawn on the canvas) only what lies above
-    // the drawing.
-    std::vector<PixelRect> strokeAreas_;
-    std::vector<PixelRect> aboveStrokes_;
+    bool wholePending_ = false;
+    std::vector<PixelRect> pendingAreas_;
+    std::vector<PixelRect> pendingAbove_;
+    long frameRequest_ = 0;
 };
 
 }  // namespace ui::web

@@ -83,7 +83,9 @@ function circuitOf(edges) {
 }
 
 // The window's canvas at a point of the page: its colour there as "r,g,b".
-export const paintedAt = (d, screen, x, y) => d.evaluate((screen, x, y) => {
+export const paintedAt = (d, screen, x, y) => d.evaluate(async (screen, x, y) => {
+  // The page paints at the next frame: two frames on, what changed is on the canvas.
+  await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
   const c = document.querySelector(`[data-screen=${screen}] canvas`), r = c.getBoundingClientRect();
   const k = c.width / r.width;
   return [...c.getContext('2d').getImageData(Math.floor((x - r.left) * k), Math.floor((y - r.top) * k), 1, 1).data].slice(0, 3).join();
@@ -101,7 +103,9 @@ export const hamiltonEdges = async d => {
   return edges;
 };
 
-export const jotterInk = d => d.evaluate(() => {
+export const jotterInk = d => d.evaluate(async () => {
+  // The page paints at the next frame: two frames on, what changed is on the canvas.
+  await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
   const c = document.querySelector('[data-screen=jotter] canvas');
   if (!c || !c.getClientRects().length) return 0;
   const px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
