@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <memory>
+#include <string>
 
 #include "app/registry.h"
 #include "program/start.h"
@@ -69,7 +70,28 @@ EMSCRIPTEN_KEEPALIVE void quillon_close(int window) {
 }
 
 EMSCRIPTEN_KEEPALIVE void quillon_display_changed() {
+    if (platform) platform->displayChanged();
     if (platform && platform->eventSink()) platform->eventSink()->displayChanged();
+}
+
+// The hover text of the button under a point of a window (twips), or nothing.
+EMSCRIPTEN_KEEPALIVE const char* quillon_tool_tip(int window, double x, double y) {
+    static std::string tip;
+    const ui::Screen* s = screenOf(window);
+    tip = s ? s->toolTipAt(x, y) : std::string();
+    return tip.c_str();
+}
+
+// A picture has arrived in the page: paint it wherever it shows.
+EMSCRIPTEN_KEEPALIVE void quillon_repaint() {
+    if (platform) platform->repaintWhole();
+}
+
+// For the page's tests: each text laid out beyond its clip, a line each.
+EMSCRIPTEN_KEEPALIVE const char* quillon_overflowing_texts() {
+    static std::string texts;
+    texts = platform ? platform->overflowingTexts() : std::string();
+    return texts.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void quillon_restart() {

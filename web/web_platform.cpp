@@ -51,17 +51,22 @@ EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
 }  // namespace
 
 WebPlatform::WebPlatform()
-    : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {}
+    : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {
+    displayChanged();
+}
 
 WebPlatform::~WebPlatform() = default;
 
 // The desktop the page keeps: the browser's viewport, or the whole display while full screen.
-Size WebPlatform::displaySize() const {
-    return {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
-            desktop_["offsetHeight"].as<int>() * twipsPerPixel};
+// Read once a change, not on every event: reading a size makes the browser lay out.
+void WebPlatform::displayChanged() {
+    display_ = {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
+                desktop_["offsetHeight"].as<int>() * twipsPerPixel};
+    pixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
 }
 
 Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
+    if (const auto it = pictures_.find(file); it != pictures_.end()) return it->second;
     std::ifstream in(file, std::ios::binary);
     if (!in) return nullptr;
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -70,6 +75,7 @@ Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
     char* url = quillon_blob_url(bytes.data(), static_cast<int>(bytes.size()));
     auto picture = std::make_shared<WebPicture>(size->width, size->height, url);
     std::free(url);
+    pictures_.emplace(file, picture);
     return picture;
 }
 
@@ -130,6 +136,16 @@ void WebPlatform::destroyWindow(Screen& screen) {
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), it->second.get()),
                     stacking_.end());
     windows_.erase(it);
+}
+
+void WebPlatform::repaintWhole() {
+    for (const auto& [screen, window] : windows_) window->repaintWhole();
+}
+
+std::string WebPlatform::overflowingTexts() const {
+    std::string out;
+    for (const auto& [screen, window] : windows_) out += window->overflowingTexts();
+    return out;
 }
 
 // The page's live region: a screen reader says what is put there.

@@ -5,18 +5,23 @@
 #include <memory>
 
 #include "ui/platform.h"
+#include "web/canvas.h"
 #include "web/web_window.h"
 
 namespace ui::web {
 
-// The machine's services in a browser page: a framed element per shown screen on a desktop
-// element, the browser's timers and decoder, a new tab for a web address.
+// The machine's services in a browser page: a framed canvas per shown screen on a desktop
+// element, the page's text measure, the browser's timers and decoder, a new tab for a web address.
 class WebPlatform : public Platform {
 public:
     WebPlatform();
     ~WebPlatform() override;
 
-    Size displaySize() const override;
+    Size displaySize() const override { return display_; }
+    // Device pixels to a logical one.
+    double pixelRatio() const { return pixelRatio_; }
+    // The page's desktop or its pixels changed (a resize, full screen, a zoom).
+    void displayChanged();
     Size frameMargins() const override { return {120, 510}; }
     std::vector<std::filesystem::path> pictureFolders() const override { return {"/"}; }
     Picture decodePicture(const std::filesystem::path& file) override;
@@ -34,11 +39,21 @@ public:
     // The window that has the keyboard: the one last shown or pressed on.
     WebWindow* activeWindow() const;
     void activate(WebWindow& window);
+    TextMeasure& measure() { return measure_; }
+    // Every window painted again: a picture has arrived.
+    void repaintWhole();
+    // The texts of the shown windows that reach outside their clip, a line each.
+    std::string overflowingTexts() const;
 
 private:
     void restack();
 
     emscripten::val desktop_;
+    CanvasMeasure measure_;
+    Size display_;
+    double pixelRatio_ = 1;
+    // One picture per file, shared by every control that shows it.
+    std::map<std::filesystem::path, Picture> pictures_;
     std::map<const Screen*, std::unique_ptr<WebWindow>> windows_;
     std::vector<WebWindow*> stacking_;  // back to front
     int nextId_ = 1;

@@ -1,13 +1,12 @@
 #include "web/web_window.h"
 
-#include <emscripten/val.h>
+#include <emscripten/html5.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "ui/twips.h"
-#include "web/web_picture.h"
+#include "web/canvas.h"
 #include "web/web_platform.h"
 
 using emscripten::val;
@@ -23,46 +22,6 @@ std::string px(double twips) {
     return out;
 }
 
-std::string css(Colour c) {
-    char out[16];
-    std::snprintf(out, sizeof out, "#%02x%02x%02x", red(c), green(c), blue(c));
-    return out;
-}
-
-// The design's font names, on the faces the page embeds (the desktop's own), then the
-// machine's.
-std::string fontOf(const Font& f, double scale = 1) {
-    const char* family = f.name == "Arial"             ? "'Quillon Sans', Arial, sans-serif"
-                         : f.name == "Times New Roman" ? "'Quillon Serif', 'Times New Roman', serif"
-                                                       : "'Quillon Tahoma', Tahoma, sans-serif";
-    char out[128];
-    std::snprintf(out, sizeof out, "%s %.2fpx %s", f.bold ? "bold" : "normal",
-                  f.points * 20 / twipsPerPixel * scale, family);
-    return out;
-}
-
-std::string box(const Control& c) {
-    return "left:" + px(c.left()) + ";top:" + px(c.top()) + ";width:" + px(c.width()) +
-           ";height:" + px(c.height()) + ";";
-}
-
-const char* tagOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button: return "button";
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox: return "label";
-        case ControlKind::Image: return "img";
-        case ControlKind::Line: return "svg";
-        case ControlKind::Label:
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-        case ControlKind::Circle: break;
-    }
-    return "div";
-}
-
-val document() { return val::global("document"); }
-
 const char* ariaRole(Role role) {
     switch (role) {
         case Role::Button: return "button";
@@ -70,27 +29,16 @@ const char* ariaRole(Role role) {
         case Role::RadioButton: return "radio";
         case Role::CheckBox: return "checkbox";
         case Role::Group: return "group";
-        case Role::Auto:
-        case Role::Hidden:
-        case Role::Text: break;
+        default: return "";
     }
-    return "";
 }
 
-// The text the element itself shows, which a screen reader already reads as its name.
+// The text a control shows, which its element holds unseen so a screen reader reads it.
 std::string ownText(const Control& c) {
-    switch (c.kind()) {
-        case ControlKind::Button: return c.picture() ? "" : c.caption();
-        case ControlKind::Label:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox: return c.caption();
-        case ControlKind::Image:
-        case ControlKind::Line:
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-        case ControlKind::Circle: break;
-    }
-    return "";
+    const ControlKind k = c.kind();
+    const bool shows = k == ControlKind::Label || k == ControlKind::OptionButton ||
+                       k == ControlKind::CheckBox || (k == ControlKind::Button && !c.picture());
+    return shows ? c.caption() : "";
 }
 
 // An empty value takes the attribute away.
@@ -101,75 +49,42 @@ void setAttribute(const val& element, const char* name, const std::string& value
         element.call<void>("setAttribute", std::string(name), value);
 }
 
-val make(const char* tag) {
-    if (std::string(tag) == "svg")
-        return document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
-                                    std::string("svg"));
-    return document().call<val>("createElement", std::string(tag));
-}
-
-// A line inside its own small drawing, a pen's reach beyond its ends.
-struct LineShape {
-    double left, top;       // of the drawing, twips
-    double x1, y1, x2, y2;  // the ends inside it, pixels
-    double width, height;   // of the drawing, twips
-    bool straight;          // level or upright
-};
-
-LineShape lineShape(const Control& c) {
-    const double reach = (c.borderWidth() + 2) * twipsPerPixel;
-    const double left = std::min(c.x1(), c.x2()) - reach;
-    const double top = std::min(c.y1(), c.y2()) - reach;
-    return {left,
-            top,
-            (c.x1() - left) / twipsPerPixel,
-            (c.y1() - top) / twipsPerPixel,
-            (c.x2() - left) / twipsPerPixel,
-            (c.y2() - top) / twipsPerPixel,
-            std::abs(c.x2() - c.x1()) + 2 * reach,
-            std::abs(c.y2() - c.y1()) + 2 * reach,
-            c.x1() == c.x2() || c.y1() == c.y2()};
-}
-
-// Strokes to the page's canvas as a view on the model's own memory: nothing is copied.
-void drawStrokes(const val& canvas, const Stroke* strokes, std::size_t count, double scale) {
-    static_assert(sizeof(Stroke) == 6 * sizeof(int));
-    val::global("Quillon").call<void>(
-        "drawStrokes", canvas,
-        val(emscripten::typed_memory_view(6 * count, reinterpret_cast<const int*>(strokes))),
-        scale);
+// The window system's frame: a caption bar with its close box, and the client area with the
+// canvas, the controls' elements over it and the tab list.
+val makeFrame(const std::string& screen, int id) {
+    val frame = val::global("document").call<val>("createElement", std::string("div"));
+    frame.set("className", std::string("window"));
+    frame.set("innerHTML",
+              std::string("<div class=caption><span></span><button class=close tabindex=-1 "
+                          "aria-label=Close>\u00D7</button></div><div class=client><canvas>"
+                          "</canvas><div class=design></div><div class=tabs></div></div>"));
+    frame["dataset"].set("screen", screen);
+    frame["dataset"].set("window", id);
+    return frame;
 }
 
 }  // namespace
 
 WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
-    : platform_(platform), screen_(&screen), id_(id), frame_(make("div")), caption_(make("div")),
-      client_(make("div")), design_(make("div")), canvas_(make("canvas")), tabList_(make("div")) {
-    frame_.set("className", std::string("window"));
-    frame_["dataset"].set("screen", screen.name());
-    frame_["dataset"].set("window", id);
-    caption_.set("className", std::string("caption"));
-    client_.set("className", std::string("client"));
-    design_.set("className", std::string("design"));
-    canvas_.set("className", std::string("surface"));
-    frame_.call<void>("appendChild", caption_);
-    frame_.call<void>("appendChild", client_);
-    client_.call<void>("appendChild", canvas_);
-    client_.call<void>("appendChild", design_);
-    client_.call<void>("appendChild", tabList_);
+    : platform_(platform), screen_(&screen), id_(id), frame_(makeFrame(screen.name(), id)),
+      canvas_(part("canvas")), painter_(val::global("Quillon").call<val>("painter", canvas_)) {
     platform_.desktop().call<void>("appendChild", frame_);
     screen.surface().setListener(this);
 }
 
 WebWindow::~WebWindow() {
+    if (frameRequest_) emscripten_cancel_animation_frame(frameRequest_);
     detach();
     frame_.call<void>("remove");
 }
 
 void WebWindow::detach() {
-    if (!screen_) return;
-    screen_->surface().setListener(nullptr);
+    if (screen_) screen_->surface().setListener(nullptr);
     screen_ = nullptr;
+}
+
+val WebWindow::part(const char* selector) const {
+    return frame_.call<val>("querySelector", std::string(selector));
 }
 
 void WebWindow::hide() { frame_["style"].set("display", std::string("none")); }
@@ -187,39 +102,61 @@ Control* WebWindow::controlNumbered(int number) const {
 }
 
 val WebWindow::containerElement(const Control* container) {
-    return container ? nodeFor(*container).element : design_;
+    return container ? nodeFor(*container).element : part(".design");
 }
 
 WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     auto it = nodes_.find(&c);
     if (it != nodes_.end()) return it->second;
-    Node n{make(tagOf(c.kind())), {}, static_cast<int>(nodes_.size()) + 1};
+    Node n{val::global("document").call<val>("createElement", std::string("div")),
+           static_cast<int>(nodes_.size()) + 1};
     n.element["dataset"].set("name", c.name());
     if (c.index() >= 0) n.element["dataset"].set("index", c.index());
     n.element["dataset"].set("control", n.number);
     n.element.set("id", "w" + std::to_string(id_) + "c" + std::to_string(n.number));
-    if (c.kind() == ControlKind::OptionButton || c.kind() == ControlKind::CheckBox) {
-        val input = make("input");
-        input.set("type", std::string(c.kind() == ControlKind::CheckBox ? "checkbox" : "radio"));
-        // Only drawn: its label is the control that a screen reader meets.
-        input.set("inert", true);
-        n.element.call<void>("appendChild", input);
-        n.element.call<void>("appendChild", make("span"));
-    } else if (c.kind() == ControlKind::Line) {
-        n.element.call<void>(
-            "appendChild",
-            document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
-                                 std::string("line")));
-    }
-    val parent = containerElement(c.container());
-    parent.call<void>("appendChild", n.element);
+    containerElement(c.container()).call<void>("appendChild", n.element);
     return nodes_.emplace(&c, std::move(n)).first->second;
 }
 
-// Where only controls changed (a drag, a click on an edge), only those are written again.
+PixelRect WebWindow::windowRect() const {
+    const View v = screen_->view();
+    const Size desktop = platform_.displaySize();
+    return {0, 0,
+            (v.fillsDisplay ? desktop.width : screen_->clientWidth() * v.scale) / twipsPerPixel,
+            (v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale) / twipsPerPixel};
+}
+
+// The list for the screen as it stands, made again only when something in it changed: a new
+// segment changes nothing in it.
+const DisplayList& WebWindow::list() {
+    const std::string key = std::to_string(screen_->revision()) + canvasSize_ +
+                            (screen_->surface().untouched() ? "" : "s") +
+                            std::to_string(screen_->surfaceColour());
+    if (key != listKey_)
+        listKey_ = key,
+        list_ = displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
+    return list_;
+}
+
+// Only changed controls' elements are written again; what changed on view is painted at the
+// next frame, however many events came before it.
 void WebWindow::sync() {
-    if (!screen_ || screen_->revision() == syncedRevision_) return;
+    if (!screen_) return;
+    const double ratio = platform_.pixelRatio();
+    const PixelRect window = windowRect();
+    const std::string size = std::to_string(window.width) + "x" + std::to_string(window.height) +
+                             "@" + std::to_string(ratio);
+    if (screen_->revision() == syncedRevision_ && size == canvasSize_) return;
     const bool whole = syncedRevision_ == ~0ULL || screen_->wholeChanged();
+    const Repaint repaint = whole || size != canvasSize_ ? Repaint{} : repaintOf(*screen_);
+    if (size != canvasSize_) {
+        canvasSize_ = size;
+        canvas_.set("width", std::lround(window.width * ratio));
+        canvas_.set("height", std::lround(window.height * ratio));
+        canvas_["style"].set("cssText", "width:" + px(window.width * twipsPerPixel) +
+                                            ";height:" + px(window.height * twipsPerPixel));
+    }
+    schedule(repaint, pendingAreas_);
     syncedRevision_ = screen_->revision();
     screen_->markDrawn();
     if (whole) syncFrame();
@@ -227,215 +164,114 @@ void WebWindow::sync() {
         Node& n = nodeFor(*owned);
         if (!whole && n.revision == owned->revision()) continue;
         n.revision = owned->revision();
-        syncControl(*owned, n);
-        syncAccess(*owned, n);
+        describe(*owned, n);
     }
     if (whole) syncTabList();
     restack();
 }
 
-// The frame, its caption and the client area at the view: the design size where the screen
-// stands, or the whole desktop.
+void WebWindow::repaintWhole() { schedule({}, pendingAreas_); }
+
+void WebWindow::schedule(const Repaint& repaint, std::vector<PixelRect>& into) {
+    wholePending_ = wholePending_ || repaint.whole;
+    into.insert(into.end(), repaint.areas.begin(), repaint.areas.end());
+    if ((wholePending_ || !into.empty()) && !frameRequest_)
+        frameRequest_ = emscripten_request_animation_frame(
+            [](double, void* self) {
+                static_cast<WebWindow*>(self)->paintPending();
+                return EM_FALSE;
+            },
+            this);
+}
+
+void WebWindow::paintPending() {
+    frameRequest_ = 0;
+    const double ratio = platform_.pixelRatio();
+    if (screen_ && screen_->shown() && (wholePending_ || !pendingAreas_.empty()))
+        paintList(painter_, list(), {wholePending_, pendingAreas_}, ratio, false);
+    if (screen_ && screen_->shown() && !wholePending_ && !pendingAbove_.empty())
+        paintList(painter_, list(), {false, pendingAbove_}, ratio, true);
+    wholePending_ = false;
+    pendingAreas_.clear();
+    pendingAbove_.clear();
+}
+
+// The frame at the screen's place, or over the whole desktop; the design at the view inside.
 void WebWindow::syncFrame() {
     const View v = screen_->view();
-    const Size desktop = platform_.displaySize();
-    std::string frame = v.fillsDisplay
-                            ? "left:0;top:0;border-width:0;"
-                            : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";";
-    const double clientWidth = v.fillsDisplay ? desktop.width : screen_->clientWidth() * v.scale;
-    const double clientHeight = v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale;
-    frame += "display:" + std::string(screen_->shown() ? "block" : "none") + ";";
-    const std::string client = "width:" + px(clientWidth) + ";height:" + px(clientHeight) +
-                               ";background:" + css(screen_->backColour()) + ";";
-    char transform[96];
-    std::snprintf(transform, sizeof transform, "translate(%.2fpx,%.2fpx) scale(%.5f)",
+    const PixelRect window = windowRect();
+    const std::string frame =
+        (v.fillsDisplay ? "left:0;top:0;border-width:0;"
+                        : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";") +
+        "display:" + (screen_->shown() ? "block" : "none");
+    const std::string client = "width:" + px(window.width * twipsPerPixel) +
+                               ";height:" + px(window.height * twipsPerPixel);
+    char design[160];
+    std::snprintf(design, sizeof design,
+                  "width:%s;height:%s;transform:translate(%.2fpx,%.2fpx) scale(%.5f)",
+                  px(screen_->clientWidth()).c_str(), px(screen_->clientHeight()).c_str(),
                   v.offsetX / twipsPerPixel, v.offsetY / twipsPerPixel, v.scale);
-    std::string design = "width:" + px(screen_->clientWidth()) +
-                         ";height:" + px(screen_->clientHeight()) + ";transform:" + transform + ";";
-    if (const auto* picture = dynamic_cast<const WebPicture*>(screen_->picture().get()))
-        design += "background-image:url(" + picture->url() + ");";
-    const std::string drawn = frame + "|" + client + "|" + design + "|" + screen_->caption() +
-                              (screen_->windowButtons() ? "x" : "") + (v.fillsDisplay ? "f" : "");
-    if (drawn != frameDrawn_) {
-        frameDrawn_ = drawn;
-        frame_["style"].set("cssText", frame);
-        frame_["classList"].call<void>("toggle", std::string("filling"), v.fillsDisplay);
-        frame_["classList"].call<void>("toggle", std::string("topmost"), screen_->topmost());
-        client_["style"].set("cssText", client);
-        design_["style"].set("cssText", design);
-        caption_.set("innerHTML", std::string(""));
-        val title = make("span");
-        title.set("textContent", screen_->caption());
-        caption_.call<void>("appendChild", title);
-        if (screen_->windowButtons()) {
-            val close = make("button");
-            close.set("className", std::string("close"));
-            close.set("textContent", std::string("\u00D7"));
-            close.set("tabIndex", -1);
-            close.call<void>("setAttribute", std::string("aria-label"), std::string("Close"));
-            caption_.call<void>("appendChild", close);
-        }
-    }
-    if (v != view_) {
-        view_ = v;
-        redrawSurface();
-    }
+    const std::string close = screen_->windowButtons() ? "" : "display:none";
+    const std::string written = frame + "|" + client + "|" + design + "|" + close + "|" +
+                                screen_->caption() + (v.fillsDisplay ? "f" : "");
+    if (written == frameWritten_) return;
+    frameWritten_ = written;
+    frame_["style"].set("cssText", frame);
+    frame_["classList"].call<void>("toggle", std::string("filling"), v.fillsDisplay);
+    part(".client")["style"].set("cssText", client);
+    part(".design")["style"].set("cssText", std::string(design));
+    part(".close")["style"].set("cssText", close);
+    part(".caption span").set("textContent", screen_->caption());
 }
 
-void WebWindow::syncControl(const Control& c, Node& n) {
-    std::string style = c.visible() ? "" : "display:none;";
-    std::string content;  // text, picture or shape beyond the style
-    const auto* picture = dynamic_cast<const WebPicture*>(c.picture().get());
-    switch (c.kind()) {
-        case ControlKind::Label:
-            style += box(c) + "color:" + css(c.enabled() ? c.foreColour() : rgb(128, 128, 128)) +
-                     ";font:" + fontOf(c.font()) + ";text-align:" +
-                     (c.alignment() == Alignment::Centre  ? "center"
-                      : c.alignment() == Alignment::Right ? "right"
-                                                          : "left") +
-                     ";";
-            if (c.opaque()) style += "background:" + css(c.backColour()) + ";";
-            // The text may use the whole box within the border: an engine that rounds each
-            // letter up must not wrap a caption that the desktop keeps on one line.
-            if (c.border()) style += "border:1px solid #000;padding:0;";
-            if (!c.enabled()) style += "text-shadow:1px 1px #fff;";
-            content = c.caption();
-            break;
-        case ControlKind::Image:
-            style += "left:" + px(c.left()) + ";top:" + px(c.top()) + ";";
-            if (!picture) style += "visibility:hidden;";
-            content = picture ? picture->url() : "";
-            break;
-        case ControlKind::Button:
-            style += box(c) + "background:" + css(c.backColour()) +
-                     ";color:" + css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
-            if (c.pressed()) style += "border-style:inset;";
-            content =
-                (picture ? picture->url() : "") + "|" + c.caption() + (c.enabled() ? "" : "|off");
-            break;
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox:
-            style += box(c) + "background:" + css(c.backColour()) +
-                     ";color:" + css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
-            content = c.caption() + (c.value() ? "|on" : "|off") + (c.enabled() ? "" : "|grey");
-            break;
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-            style += box(c) + "background-color:" + css(c.backColour()) + ";";
-            if (picture) style += "background-image:url(" + picture->url() + ");";
-            if (!c.caption().empty())
-                style += "color:" + css(c.foreColour()) + ";font:" + fontOf(c.font()) + ";";
-            content = c.caption();
-            break;
-        case ControlKind::Line: {
-            const LineShape shape = lineShape(c);
-            style += "left:" + px(shape.left) + ";top:" + px(shape.top) +
-                     ";width:" + px(shape.width) + ";height:" + px(shape.height) + ";";
-            char ends[160];
-            std::snprintf(ends, sizeof ends, "%.2f %.2f %.2f %.2f %s %d %d %d", shape.x1, shape.y1,
-                          shape.x2, shape.y2, css(c.foreColour()).c_str(), c.borderWidth(),
-                          c.dashed() ? 1 : 0, shape.straight ? 1 : 0);
-            content = ends;
-            break;
-        }
-        case ControlKind::Circle: {
-            const double side = std::min(c.width(), c.height());
-            style += "left:" + px(c.left() + (c.width() - side) / 2) +
-                     ";top:" + px(c.top() + (c.height() - side) / 2) + ";width:" + px(side) +
-                     ";height:" + px(side) + ";background:" + css(c.backColour()) + ";";
-            if (c.borderWidth() > 0)
-                style += "box-sizing:border-box;border:" + std::to_string(c.borderWidth()) +
-                         "px solid " + css(c.foreColour()) + ";";
-            break;
-        }
-    }
-    const std::string drawn = style + "\n" + content;
-    if (drawn == n.drawn) return;
-    const bool contentChanged =
-        n.drawn.substr(n.drawn.find('\n') + 1) != content || n.drawn.empty();
-    n.drawn = drawn;
-    n.element.set("className",
-                  std::string(isWindowed(c.kind()) ? "windowed " : "") + tagOf(c.kind()));
-    n.element["style"].set("cssText", style);
-    if (!contentChanged) return;
-    switch (c.kind()) {
-        case ControlKind::Label: n.element.set("textContent", c.caption()); break;
-        case ControlKind::Image:
-            if (picture) n.element.set("src", picture->url());
-            break;
-        case ControlKind::Button: {
-            n.element.set("innerHTML", std::string(""));
-            n.element.set("disabled", !c.enabled());
-            if (picture) {
-                val img = make("img");
-                img.set("src", picture->url());
-                img.set("alt", std::string(""));
-                n.element.call<void>("appendChild", img);
-            } else {
-                n.element.set("textContent", c.caption());
-            }
-            break;
-        }
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox: {
-            val input = n.element["firstChild"];
-            input.set("checked", c.value() != 0);
-            input.set("disabled", !c.enabled());
-            n.element["lastChild"].set("textContent", c.caption());
-            break;
-        }
-        case ControlKind::Frame:
-        case ControlKind::PictureBox: n.element["dataset"].set("caption", c.caption()); break;
-        case ControlKind::Line: {
-            val line = n.element["firstChild"];
-            const LineShape shape = lineShape(c);
-            line.call<void>("setAttribute", std::string("x1"), shape.x1);
-            line.call<void>("setAttribute", std::string("y1"), shape.y1);
-            line.call<void>("setAttribute", std::string("x2"), shape.x2);
-            line.call<void>("setAttribute", std::string("y2"), shape.y2);
-            line.call<void>("setAttribute", std::string("stroke"), css(c.foreColour()));
-            line.call<void>("setAttribute", std::string("stroke-width"), c.borderWidth());
-            line.call<void>(
-                "setAttribute", std::string("stroke-linecap"),
-                std::string(shape.straight && c.borderWidth() == 1 ? "square" : "round"));
-            line.call<void>("setAttribute", std::string("stroke-dasharray"),
-                            std::string(c.dashed() ? "4 2" : "none"));
-            // A level or upright line lands on whole pixels, as the window system draws it.
-            line.call<void>("setAttribute", std::string("shape-rendering"),
-                            std::string(shape.straight ? "crispEdges" : "auto"));
-            break;
-        }
-        case ControlKind::Circle: break;
-    }
-}
-
-// The model's role, name and state on the element; the ring on the focused one while the
-// keyboard is in use.
-void WebWindow::syncAccess(const Control& c, Node& n) {
+// The element over its control's box (a line's over its ends, which it carries in its own
+// pixels), holding the text the control shows, with the model's role, name and state, and
+// whether its ring shows.
+void WebWindow::describe(const Control& c, Node& n) {
+    const bool line = c.kind() == ControlKind::Line;
+    const int left = line ? std::min(c.x1(), c.x2()) : c.left();
+    const int top = line ? std::min(c.y1(), c.y2()) : c.top();
+    const std::string style =
+        !c.visible() ? "display:none"
+                     : "left:" + px(left) + ";top:" + px(top) +
+                           ";width:" + px(line ? std::abs(c.x2() - c.x1()) : c.width()) +
+                           ";height:" + px(line ? std::abs(c.y2() - c.y1()) : c.height());
+    const std::string ends = line ? px(c.x1() - left) + " " + px(c.y1() - top) + " " +
+                                        px(c.x2() - left) + " " + px(c.y2() - top)
+                                  : "";
+    // A frame's caption, for tests: a screen reader hears its name.
+    const std::string caption = c.kind() == ControlKind::Frame ? c.caption() : "";
+    const std::string text = ownText(c);
     const Role role = c.role();
     // Text drawn in signs and bars (a surd) is read by its name, as a picture is.
-    const bool drawnText = role == Role::Text && c.accessibleName() != ownText(c);
-    const std::string ariaRoleName = drawnText ? "img" : ariaRole(role);
+    const bool drawnText = role == Role::Text && c.accessibleName() != text;
+    const std::string roleName = drawnText ? "img" : ariaRole(role);
     const bool named = drawnText || (role != Role::Hidden && role != Role::Text);
-    const std::string label = named && c.accessibleName() != ownText(c) ? c.accessibleName() : "";
+    const std::string label = named && c.accessibleName() != text ? c.accessibleName() : "";
     const bool checkable = role == Role::RadioButton || role == Role::CheckBox;
     const std::string checked = checkable ? (c.value() ? "true" : "false") : "";
-    const bool disabled = c.acts() && !c.enabled();
-    // A page's button is in the browser's own Tab order unless taken out.
-    const bool focusable = screen_->takesFocus(c) || c.kind() == ControlKind::Button;
-    const bool ring = screen_->focusShown() && screen_->focused() == &c;
-    const std::string told = ariaRoleName + "|" + label + "|" + checked +
-                             (role == Role::Hidden ? "|h" : "|") + (disabled ? "d" : "") +
-                             (focusable ? "f" : "") + (ring ? "r" : "");
-    if (told == n.told) return;
-    n.told = told;
-    setAttribute(n.element, "role", ariaRoleName);
-    setAttribute(n.element, "aria-hidden", role == Role::Hidden ? "true" : "");
+    const std::string disabled = c.acts() && !c.enabled() ? "true" : "";
+    const std::string focusable = screen_->takesFocus(c) ? "-1" : "";
+    const std::string ring = screen_->focusShown() && screen_->focused() == &c ? "on" : "";
+    const std::string hidden = role == Role::Hidden ? "true" : "";
+    const std::string written = style + "|" + ends + "|" + caption + "|" + text + "|" + roleName +
+                                "|" + label + "|" + checked + "|" + disabled + "|" + focusable +
+                                "|" + ring + "|" + hidden;
+    if (written == n.written) return;
+    n.written = written;
+    n.element["style"].set("cssText", style);
+    // Only a control that holds none: a frame's text is its controls'.
+    if (!text.empty() || !n.element["firstElementChild"].as<bool>())
+        n.element.set("textContent", text);
+    setAttribute(n.element, "data-ends", ends);
+    setAttribute(n.element, "data-caption", caption);
+    setAttribute(n.element, "role", roleName);
+    setAttribute(n.element, "aria-hidden", hidden);
     setAttribute(n.element, "aria-label", label);
-    setAttribute(n.element, "aria-disabled", disabled ? "true" : "");
+    setAttribute(n.element, "aria-disabled", disabled);
     setAttribute(n.element, "aria-checked", checked);
-    setAttribute(n.element, "tabindex", focusable ? "-1" : "");
-    setAttribute(n.element, "data-ring", ring ? "on" : "");
+    setAttribute(n.element, "tabindex", focusable);
+    setAttribute(n.element, "data-ring", ring);
 }
 
 // A tab needs a tab list: the screen's tabs, wherever they stand, are owned by one.
@@ -444,15 +280,14 @@ void WebWindow::syncTabList() {
     for (const auto& c : screen_->controls())
         if (c->role() == Role::Tab)
             owned += (owned.empty() ? "" : " ") + nodeFor(*c).element["id"].as<std::string>();
-    if (owned == tabsOwned_) return;
-    tabsOwned_ = owned;
-    setAttribute(tabList_, "role", owned.empty() ? "" : "tablist");
-    setAttribute(tabList_, "aria-owns", owned);
+    const val tabs = part(".tabs");
+    setAttribute(tabs, "role", owned.empty() ? "" : "tablist");
+    setAttribute(tabs, "aria-owns", owned);
 }
 
 void WebWindow::takeFocus() {
     if (!screen_) return;
-    const val active = document()["activeElement"];
+    const val active = val::global("document")["activeElement"];
     if (const Control* c = screen_->focused()) {
         const val element = nodeFor(*c).element;
         if (active.strictlyEquals(element)) return;
@@ -464,7 +299,7 @@ void WebWindow::takeFocus() {
     }
 }
 
-// Elements follow the drawing order; windowed controls stand above drawn ones by style.
+// Elements follow the drawing order.
 void WebWindow::restack() {
     std::vector<const Control*> order;
     for (const auto& owned : screen_->controls()) order.push_back(owned.get());
@@ -474,35 +309,47 @@ void WebWindow::restack() {
         containerElement(c->container()).call<void>("appendChild", nodeFor(*c).element);
 }
 
-void WebWindow::redrawSurface() {
-    if (!screen_) return;
-    const Surface& surface = screen_->surface();
-    const bool shown = !surface.untouched();
-    canvas_["style"].set("display", std::string(shown ? "block" : "none"));
-    surfaceShown_ = shown;
-    if (!shown) return;
-    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
-    const double width = screen_->clientWidth() * view_.scale / twipsPerPixel;
-    const double height = screen_->clientHeight() * view_.scale / twipsPerPixel;
-    canvas_.set("width", static_cast<int>(width * ratio));
-    canvas_.set("height", static_cast<int>(height * ratio));
-    canvas_["style"].set(
-        "cssText", "display:block;left:" + px(view_.offsetX) + ";top:" + px(view_.offsetY) +
-                       ";width:" + std::to_string(width) + "px;height:" + std::to_string(height) +
-                       "px;background:" + css(screen_->surfaceColour()) + ";");
-    drawStrokes(canvas_, surface.strokes().data(), surface.strokes().size(), view_.scale * ratio);
-}
-
-// One segment onto the canvas: a move costs the same however long the drawing is.
-void WebWindow::strokeAdded(const Stroke& s) {
-    if (!surfaceShown_) {
-        redrawSurface();
-        return;
+std::string WebWindow::overflowingTexts() {
+    std::string out;
+    if (!screen_ || !screen_->shown()) return out;
+    for (const Primitive& p : list().items) {
+        if (p.kind != Primitive::Kind::Text || !p.control) continue;
+        // Above the baseline, the height of a capital; a pixel's grace for smoothing.
+        const double w = platform_.measure().width(p.face, p.text);
+        const PixelRect& c = p.clip;
+        const double outside = std::max({c.left - p.x1, p.x1 + w - c.right(),
+                                         c.top - (p.y1 - 0.7 * p.face.pixels), p.y1 - c.bottom()});
+        if (outside <= 1) continue;
+        char by[96];
+        std::snprintf(by, sizeof by,
+                      " (%.1f px outside its %.1fx%.1f clip; %.1f wide at %.1f,%.1f)", outside,
+                      c.width, c.height, w, p.x1 - c.left, p.y1 - c.top);
+        const Control& owner = *p.control;
+        out += screen_->name() + " " + owner.name() +
+               (owner.index() >= 0 ? "[" + std::to_string(owner.index()) + "]" : "") + ": \"" +
+               p.text + "\"" + by + "\n";
     }
-    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
-    drawStrokes(canvas_, &s, 1, view_.scale * ratio);
+    return out;
 }
 
-void WebWindow::surfaceCleared() { redrawSurface(); }
+// One segment onto the kept drawing and the canvas, then what lies above it there: a move costs
+// the same however long the drawing is. Before the drawing is kept, its area is painted afresh.
+void WebWindow::strokeAdded(const Stroke& s) {
+    static_assert(sizeof(Stroke) == 6 * sizeof(int));
+    const val stroke(emscripten::typed_memory_view(6, reinterpret_cast<const int*>(&s)));
+    const bool drawn = val::global("Quillon").call<bool>("segment", painter_, stroke);
+    const View v = screen_->view();
+    const double k = v.scale / twipsPerPixel, reach = s.widthPx * v.scale / 2 + 2;
+    const PixelRect area{v.offsetX / twipsPerPixel + std::min(s.x1, s.x2) * k - reach,
+                         v.offsetY / twipsPerPixel + std::min(s.y1, s.y2) * k - reach,
+                         std::abs(s.x2 - s.x1) * k + 2 * reach,
+                         std::abs(s.y2 - s.y1) * k + 2 * reach};
+    schedule({false, {area}}, drawn ? pendingAbove_ : pendingAreas_);
+}
+
+void WebWindow::surfaceCleared() {
+    painter_.set("key", std::string());
+    schedule({}, pendingAreas_);
+}
 
 }  // namespace ui::web

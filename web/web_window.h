@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "ui/display_list.h"
 #include "ui/screen.h"
 #include "ui/surface.h"
-#include "ui/view.h"
 
 namespace ui::web {
 
 class WebPlatform;
 
-// The page's window of one shown screen: a framed element on the desktop holding one element
-// per control, in drawing order, at the model's view. It draws what the model holds and
-// decides nothing; its input reaches the model through the page's listeners.
+// The page's window of one shown screen: a framed canvas painted from the model's display
+// list, and over it one unseen element per control for the screen reader, the keyboard's focus
+// and tests. It decides nothing; its input reaches the model through the page's listeners.
 class WebWindow : public SurfaceListener {
 public:
     WebWindow(WebPlatform& platform, Screen& screen, int id);
@@ -27,16 +27,19 @@ public:
     int id() const { return id_; }
     // The screen is going: forget it, so nothing here reaches it again.
     void detach();
-    // Brings every element up to date with the model.
+    // Brings the canvas and every element up to date with the model.
     void sync();
+    // Paints everything again at the next frame: a picture has arrived.
+    void repaintWhole();
     void setStacking(int z);
-    // The window with the keyboard, the only one whose focus ring shows.
     void setActive(bool active);
     void hide();
     // A control by the number its element carries, while the screen is here.
     Control* controlNumbered(int number) const;
     // The page's keyboard focus onto the model's focused control, so a screen reader says it.
     void takeFocus();
+    // The texts the model laid out beyond their clip, a line each ("screen name[index]: text").
+    std::string overflowingTexts();
 
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
@@ -44,36 +47,41 @@ public:
 private:
     struct Node {
         emscripten::val element;
-        std::string drawn;  // what the element shows now, to write only what changed
         int number = 0;
-        std::string told;                // what it tells assistive technology now, likewise
+        std::string written;             // what the element says now, to write only changes
         std::uint64_t revision = ~0ULL;  // the control's, when last written
     };
     Node& nodeFor(const Control& c);
     emscripten::val containerElement(const Control* container);
+    emscripten::val part(const char* selector) const;
     void syncFrame();
-    void syncControl(const Control& c, Node& n);
-    void syncAccess(const Control& c, Node& n);
+    void describe(const Control& c, Node& n);
     void syncTabList();
     void restack();
-    void redrawSurface();
+    PixelRect windowRect() const;
+    const DisplayList& list();
+    // What to paint at the next frame: the whole window, or these areas in full, or only what
+    // lies above the Jotter's drawing (its new segments are on the canvas already).
+    void schedule(const Repaint& repaint, std::vector<PixelRect>& into);
+    void paintPending();
 
     WebPlatform& platform_;
     Screen* screen_;
     int id_;
     std::uint64_t syncedRevision_ = ~0ULL;
-    View view_;
     emscripten::val frame_;
-    emscripten::val caption_;
-    emscripten::val client_;
-    emscripten::val design_;
     emscripten::val canvas_;
-    emscripten::val tabList_;
-    std::string tabsOwned_;
-    std::string frameDrawn_;
+    emscripten::val painter_;
+    std::string frameWritten_;
+    std::string canvasSize_;
     std::map<const Control*, Node> nodes_;
     std::vector<const Control*> order_;
-    bool surfaceShown_ = false;
+    DisplayList list_;
+    std::string listKey_;  // what the list was made from
+    bool wholePending_ = false;
+    std::vector<PixelRect> pendingAreas_;
+    std::vector<PixelRect> pendingAbove_;
+    long frameRequest_ = 0;
 };
 
 }  // namespace ui::web

@@ -41,11 +41,23 @@ const states = (d, see) => [
   ['jotter', async () => { await press(d, 'reflections', 'cmdjotter'); await see('menu5', 'reflections', 'jotter'); }],
 ];
 
-const focusedNow = d => d.evaluate(() => {
-  const e = document.activeElement;
-  const rings = [...document.querySelectorAll('.design *')].filter(x => getComputedStyle(x).outlineStyle !== 'none').length;
-  return {name: e.dataset?.name ?? e.id, text: e.textContent, rings,
-    ring: rings === 1 && getComputedStyle(e).outlineStyle !== 'none'};
+// The model's ring is on the focus alone, and painted there: two pixels white, then two black,
+// at the edge of the box it is drawn in (a box thinner than the ring is given room, so only
+// larger ones are read).
+const focusedNow = d => d.evaluate(async () => {
+  // The page paints at the next frame: two frames on, what changed is on the canvas.
+  await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+  const e = document.activeElement, c = e.closest?.('.window')?.querySelector('canvas');
+  const rings = document.querySelectorAll('.window.active [data-ring]').length;
+  let paint = '';
+  if (c && e.hasAttribute('data-ring')) {
+    const cr = c.getBoundingClientRect(), r = e.getBoundingClientRect(), k = c.width / cr.width;
+    const at = dx => ({'255,255,255': 'W', '0,0,0': 'B'})[[...c.getContext('2d').getImageData(Math.floor((Math.floor(r.left - cr.left) + dx) * k),
+      Math.floor((r.top + r.height / 2 - cr.top) * k), 1, 1).data].slice(0, 3).join()] ?? '.';
+    paint = r.width < 16 || r.height < 16 ? 'WWBB' : Array.from({length: 16}, (_, i) => at(i - 10)).join('');
+  }
+  return {name: e.dataset?.name ?? e.id, text: e.textContent, rings, painted: paint,
+    ring: rings === 1 && /^[^W]*WWBB/.test(paint)};
 });
 
 // Tab until the focus stands on what `is` wants; Tab must keep the focus among the controls.
@@ -53,7 +65,7 @@ async function tabTo(d, is, what) {
   for (let i = 0; i < 40; i++) {
     await d.key('Tab');
     const f = await focusedNow(d);
-    check(f.ring, `Tab ${i + 1} towards ${what}: focus on ${f.name} "${f.text}" without its ring alone`);
+    check(f.ring, `Tab ${i + 1} towards ${what}: focus on ${f.name} "${f.text}" without its ring alone (${f.rings} rings, painted ${f.painted})`);
     if (is(f)) return;
   }
   throw new Error(`Tab never reached ${what}`);

@@ -50,25 +50,10 @@ const verdict = (d, screen, want) => waitFor(d, (screen, want) => {
   return el && el.getClientRects().length && el.textContent === want;
 }, [screen, want], `${screen} verdict "${want}"`);
 
-// Labels whose words stand outside their box on every shown screen ("screen name[index]: text").
-// Words, not scroll sizes: a space hanging at a line's end is invisible but scrolls in some engines;
-// an empty rectangle is where a word begins after a line break, not ink.
-export const overflowingLabels = d => d.evaluate(async () => (await document.fonts.ready) &&
-  [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none').flatMap(w =>
-    [...w.querySelectorAll('.design .div')].filter(e => !e.childElementCount && e.textContent.trim() && e.getClientRects().length)
-      .flatMap(e => {
-        const box = e.getBoundingClientRect(), k = box.width / e.offsetWidth;
-        const l = box.left + e.clientLeft * k, t = box.top + e.clientTop * k, r = l + e.clientWidth * k, b = t + e.clientHeight * k;
-        const range = document.createRange();
-        let out = 0;
-        for (const m of e.firstChild.data.matchAll(/\S+/g)) {
-          range.setStart(e.firstChild, m.index);
-          range.setEnd(e.firstChild, m.index + m[0].length);
-          for (const q of range.getClientRects()) if (q.width) out = Math.max(out, l - q.left, q.right - r, t - q.top, q.bottom - b);
-        }
-        return out > 1 ? [`${w.dataset.screen} ${e.dataset.name}${e.dataset.index ? `[${e.dataset.index}]` : ''}: "${e.textContent}"`
-          + ` (${out.toFixed(1)} px outside its ${e.clientWidth}x${e.clientHeight} box)`] : [];
-      })));
+// Texts the model laid out beyond their clip on every shown screen ("screen name[index]: text"),
+// measured by the page's own canvas.
+export const overflowingLabels = d => d.evaluate(() =>
+  Module.UTF8ToString(Module._quillon_overflowing_texts()).split('\n').filter(Boolean));
 
 const noErrors = async d => {
   const errors = await d.evaluate(() => window.quillonErrors);
@@ -97,15 +82,31 @@ function circuitOf(edges) {
   throw new Error('no Hamiltonian circuit among the edges drawn');
 }
 
-export const hamiltonEdges = d => d.evaluate(() =>
-  [...document.querySelectorAll('[data-screen=hamilton] svg[data-name=Line1]')].filter(s => s.getClientRects().length).map(s => {
-    const r = s.getBoundingClientRect(), line = s.firstChild, k = r.width / parseFloat(s.style.width);
-    const at = (x, y) => [r.left + line.getAttribute(x) * k, r.top + line.getAttribute(y) * k];
-    return {index: s.dataset.index, a: at('x1', 'y1'), b: at('x2', 'y2'), stroke: line.getAttribute('stroke')};
-  }));
+// The window's canvas at a point of the page: its colour there as "r,g,b".
+export const paintedAt = (d, screen, x, y) => d.evaluate(async (screen, x, y) => {
+  // The page paints at the next frame: two frames on, what changed is on the canvas.
+  await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+  const c = document.querySelector(`[data-screen=${screen}] canvas`), r = c.getBoundingClientRect();
+  const k = c.width / r.width;
+  return [...c.getContext('2d').getImageData(Math.floor((x - r.left) * k), Math.floor((y - r.top) * k), 1, 1).data].slice(0, 3).join();
+}, screen, x, y);
 
-export const jotterInk = d => d.evaluate(() => {
-  const c = document.querySelector('[data-screen=jotter] canvas.surface');
+// Each edge's ends on the page, as its element carries them, and the colour painted at its centre.
+export const hamiltonEdges = async d => {
+  const edges = await d.evaluate(() =>
+    [...document.querySelectorAll('[data-screen=hamilton] [data-name=Line1]')].filter(s => s.getClientRects().length).map(s => {
+      const r = s.getBoundingClientRect(), k = r.width / s.offsetWidth || r.height / s.offsetHeight || 1;
+      const [x1, y1, x2, y2] = s.dataset.ends.split(' ').map(parseFloat);
+      return {index: s.dataset.index, a: [r.left + x1 * k, r.top + y1 * k], b: [r.left + x2 * k, r.top + y2 * k]};
+    }));
+  for (const e of edges) e.stroke = await paintedAt(d, 'hamilton', (e.a[0] + e.b[0]) / 2, (e.a[1] + e.b[1]) / 2);
+  return edges;
+};
+
+export const jotterInk = d => d.evaluate(async () => {
+  // The page paints at the next frame: two frames on, what changed is on the canvas.
+  await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+  const c = document.querySelector('[data-screen=jotter] canvas');
   if (!c || !c.getClientRects().length) return 0;
   const px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
   let ink = 0;
@@ -160,6 +161,13 @@ export const journeys = {
 
     await press(d, 'hamilton', 'cmdjotter');
     await see('menu1', 'hamilton', 'jotter');
+    // Hover text as on the desktop: the model's, for the button the pointer rests on.
+    for (const [button, tip] of [['Write', 'Yellow'], ['Flip', 'New']]) {
+      const at = await find(d, 'jotter', null, null, button);
+      await d.pointer(at.x, at.y, 'move');
+      await waitFor(d, tip => { const e = document.getElementById('tip'); return getComputedStyle(e).display !== 'none' && e.textContent === tip; },
+        [tip], `the hover text "${tip}" on ${button}`);
+    }
     const pad = await d.evaluate(() => document.querySelector('[data-screen=jotter] .client').getBoundingClientRect().toJSON());
     const before = await jotterInk(d);
     await drag(d, {x: pad.x + 40, y: pad.y + 40}, {x: pad.x + 300, y: pad.y + 150}, 10);
@@ -207,7 +215,7 @@ export const journeys = {
       const centre = e => { const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; };
       const nearest = (table, at) => table.reduce((a, b) => Math.abs(b[1] - at) < Math.abs(a[1] - at) ? b : a);
       const numbered = (label, lines, axis) => [...w.querySelectorAll(`[data-name=${label}]`)].map(e => [+e.textContent,
-        nearest([...w.querySelectorAll(`svg[data-name=${lines}]`)].map(l => [0, centre(l)[axis]]), centre(e)[axis])[1]]);
+        nearest([...w.querySelectorAll(`[data-name=${lines}]`)].map(l => [0, centre(l)[axis]]), centre(e)[axis])[1]]);
       const xs = numbered('Label1', 'xgrid', 0), ys = numbered('Label2', 'ygrid', 1);
       return {xs, ys, question: w.querySelector('[data-name=Label3]').textContent,
         shape: ['Shapeblack', 'Shapepink', 'Shapeblue', 'Shapered'].map(n => {

@@ -22,7 +22,7 @@ const state = (pickWindow, pickControl) => {
     ended: getComputedStyle(document.getElementById('ended')).display !== 'none',
     bases: windows.map(w => w.dataset.screen).filter(s => /^(Titlefrm|intro0|menu\d)$/.test(s)),
     w: w && {screen: w.dataset.screen, client: box(w.querySelector('.client')),
-      close: w.querySelector('.caption .close') && box(w.querySelector('.caption .close')),
+      close: w.querySelector('.caption .close')?.getClientRects().length && box(w.querySelector('.caption .close')),
       control: c && {...box(c), name: c.dataset.name}},
   };
 };

@@ -1,5 +1,5 @@
 // node tests/web/run.mjs [--engines chrome,firefox,webkit] [--monkey N] [--seed S] [PAGE]
-// The journeys (by pointer and by keys) and the label fit in every engine; axe, the keys-only journey and the monkey in
+// The painter's primitives, the journeys (by pointer and by keys) and the label fit in every engine; axe, the keys-only journey and the monkey in
 // Chromium; non-zero on a failure.
 import {mkdirSync} from 'node:fs';
 import {dirname, resolve} from 'node:path';
@@ -9,6 +9,7 @@ import {open} from './drivers.mjs';
 import {expectShown, journeys, overflowingLabels} from './journeys.mjs';
 import {keyJourneys} from './keys.mjs';
 import {monkey} from './monkey.mjs';
+import {paintJourneys} from './paint.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const args = process.argv.slice(2);
@@ -40,7 +41,7 @@ for (const engine of engines) {
     await expectShown(d, ...screens);
     for (const label of await overflowingLabels(d)) overflow.set(label.split(':')[0], label);
   };
-  for (const [name, journey] of Object.entries({...journeys, ...(engine === 'chrome' ? chromeJourneys : {}), ...keyJourneys})) {
+  for (const [name, journey] of Object.entries({...paintJourneys, ...journeys, ...(engine === 'chrome' ? chromeJourneys : {}), ...keyJourneys})) {
     const t = Date.now();
     try {
       await within(60000, journey(d, see, m => console.log(`       ${m}`)));
