@@ -6,7 +6,6 @@
 #include "qt/convert.h"
 #include "qt/qt_platform.h"
 #include "qt/screen_window.h"
-#include "qt/view.h"
 #include "ui/screen.h"
 
 namespace ui::qt {
@@ -104,8 +103,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
 
 QRect ControlAccessible::rect() const {
     if (!isValid() || !control_) return {};
-    const QRect local = toWindow(window_->view(), toPixelRect(window_->screen()->areaOf(*control_)))
-                            .toAlignedRect();
+    const QRect local = toWindowRect(window_->view(), window_->screen()->areaOf(*control_));
     return {window_->mapToGlobal(local.topLeft()), local.size()};
 }
 

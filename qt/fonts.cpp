@@ -1,11 +1,7 @@
+#include "qt/fonts.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QRawFont>
-#include <cmath>
-#include <map>
-#include <tuple>
-
-#include "qt/convert.h"
 
 namespace ui::qt {
 
@@ -32,30 +28,24 @@ QString familyFor(std::string_view name) {
 
 }  // namespace
 
-QFont toQFont(const Font& font, double scale) {
-    QFont f(familyFor(font.name));
+QFont toQFont(const FontFace& face) {
+    QFont f(familyFor(face.family));
     f.setStyleHint(QFont::SansSerif);
-    // Points at 96 pixels to the inch, whatever the display claims.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale))));
-    f.setBold(font.bold);
+    f.setPixelSize(face.pixels);
+    f.setBold(face.bold);
     return f;
 }
 
-qreal ascentShortfall(const QFont& font) {
-    static std::map<std::tuple<QString, int, bool>, qreal> known;
-    const auto key = std::make_tuple(font.family(), font.pixelSize(), font.bold());
-    if (auto it = known.find(key); it != known.end()) return it->second;
-    qreal shortfall = 0;
-    const QRawFont raw = QRawFont::fromFont(font);
-    const QByteArray os2 = raw.fontTable("OS/2");
-    if (os2.size() >= 76 && raw.unitsPerEm() > 0) {
-        const int winAscent =
-            static_cast<unsigned char>(os2[74]) << 8 | static_cast<unsigned char>(os2[75]);
-        const qreal windows = winAscent * raw.pixelSize() / raw.unitsPerEm();
-        shortfall = std::max<qreal>(0, std::round(windows - QFontMetricsF(font).ascent()));
-    }
-    known.emplace(key, shortfall);
-    return shortfall;
+double FontMeasure::width(const FontFace& face, std::string_view text) {
+    std::string key = std::string(face.family) + '/' + std::to_string(face.pixels) +
+                      (face.bold ? "b/" : "/") + std::string(text);
+    if (auto it = known_.find(key); it != known_.end()) return it->second;
+    if (known_.size() >= mostKept) known_.clear();
+    const double w =
+        QFontMetricsF(toQFont(face))
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    known_.emplace(std::move(key), w);
+    return w;
 }
 
 }  // namespace ui::qt

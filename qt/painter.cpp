@@ -1,0 +1,91 @@
+#include "qt/painter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "qt/convert.h"
+#include "qt/fonts.h"
+#include "qt/qt_picture.h"
+#include "qt/stroke_image.h"
+
+namespace ui::qt {
+
+namespace {
+
+using Kind = Primitive::Kind;
+
+QRectF toQRectF(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+// Where a primitive may leave paint before its clip: a pen reaches past its path.
+PixelRect reachOf(const Primitive& p) {
+    switch (p.kind) {
+        case Kind::Line:
+            return {std::min(p.x1, p.x2) - p.width, std::min(p.y1, p.y2) - p.width,
+                    std::abs(p.x2 - p.x1) + 2 * p.width, std::abs(p.y2 - p.y1) + 2 * p.width};
+        case Kind::Ellipse:
+            return {p.rect.left - p.width, p.rect.top - p.width, p.rect.width + 2 * p.width,
+                    p.rect.height + 2 * p.width};
+        case Kind::Text: return p.clip;
+        default: return p.rect;
+    }
+}
+
+}  // namespace
+
+void paintPrimitive(QPainter& p, const Primitive& item, StrokeImage* strokes) {
+    const QRectF r = toQRectF(item.rect);
+    const QColor colour = toQColor(item.colour);
+    p.setClipRect(toQRectF(item.clip));
+    // Rectangles keep to whole pixels; pens and discs are smoothed.
+    p.setRenderHint(QPainter::Antialiasing, item.kind == Kind::Line || item.kind == Kind::Ellipse);
+    switch (item.kind) {
+        case Kind::Fill: p.fillRect(r, colour); break;
+        case Kind::Outline: {
+            const double w = item.width;
+            p.fillRect(QRectF(r.left(), r.top(), r.width(), w), colour);
+            p.fillRect(QRectF(r.left(), r.bottom() - w, r.width(), w), colour);
+            p.fillRect(QRectF(r.left(), r.top() + w, w, r.height() - 2 * w), colour);
+            p.fillRect(QRectF(r.right() - w, r.top() + w, w, r.height() - 2 * w), colour);
+            break;
+        }
+        case Kind::Text:
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.setFont(toQFont(item.face));
+            p.setPen(colour);
+            p.drawText(QPointF(item.x1, item.y1), QString::fromStdString(item.text));
+            break;
+        case Kind::Line: {
+            QPen pen(colour, item.width, Qt::SolidLine,
+                     item.cap == LineCap::Round ? Qt::RoundCap : Qt::FlatCap);
+            // Qt counts a dash in pen widths.
+            if (item.dash > 0)
+                pen.setDashPattern({item.dash / item.width, item.dash / 2 / item.width});
+            p.setPen(pen);
+            p.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
+            break;
+        }
+        case Kind::Ellipse:
+            p.setPen(item.width > 0 ? QPen(colour, item.width) : QPen(Qt::NoPen));
+            p.setBrush(item.filled ? QBrush(toQColor(item.fill)) : QBrush());
+            p.drawEllipse(r);
+            break;
+        case Kind::Picture:
+            if (const QImage* image = imageOf(item.picture)) {
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.drawImage(r, *image);
+            }
+            break;
+        case Kind::Strokes:
+            if (strokes) strokes->paint(p, item);
+            break;
+    }
+}
+
+void paint(QPainter& p, const DisplayList& list, const QRegion& region, StrokeImage* strokes) {
+    for (const Primitive& item : list.items) {
+        const QRect reach = toQRectF(intersected(item.clip, reachOf(item))).toAlignedRect();
+        if (!reach.isEmpty() && region.intersects(reach)) paintPrimitive(p, item, strokes);
+    }
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,17 @@
+#pragma once
+#include <QPainter>
+#include <QRegion>
+
+#include "ui/display_list.h"
+
+namespace ui::qt {
+
+class StrokeImage;
+
+// Paints one primitive as it says, within its clip, knowing no control; a window's strokes
+// come from its image of them.
+void paintPrimitive(QPainter& painter, const Primitive& item, StrokeImage* strokes = nullptr);
+// The list's primitives that reach into `region`, back to front.
+void paint(QPainter& painter, const DisplayList& list, const QRegion& region, StrokeImage* strokes);
+
+}  // namespace ui::qt
