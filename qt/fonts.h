@@ -8,8 +8,8 @@
 namespace ui::qt {
 
 // Tahoma from Wine's fonts when present, else DejaVu Sans; Liberation for Arial and
-// Times New Roman; at the face's pixels.
-QFont toQFont(const FontFace& face);
+// Times New Roman; at the face's pixels. Remembered: a repaint asks for a few faces often.
+const QFont& toQFont(const FontFace& face);
 
 // How wide Qt draws a text in a face, remembered: a screen asks the same few texts again at
 // every repaint.
@@ -18,9 +18,15 @@ public:
     double width(const FontFace& face, std::string_view text) override;
 
 private:
-    // A day of lessons meets a few thousand texts: past this many it starts afresh.
+    struct Known {
+        FontFace face;
+        std::string text;
+        double width;
+    };
+    // A day of lessons meets a few thousand texts: past this many it starts afresh. Found by
+    // hash, so that a look-up copies nothing.
     static constexpr std::size_t mostKept = 4096;
-    std::unordered_map<std::string, double> known_;
+    std::unordered_map<std::size_t, Known> known_;
 };
 
 }  // namespace ui::qt

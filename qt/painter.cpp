@@ -30,12 +30,13 @@ PixelRect reachOf(const Primitive& p) {
     }
 }
 
-}  // namespace
-
-void paintPrimitive(QPainter& p, const Primitive& item, StrokeImage* strokes) {
+// The primitive within `clip`, which lies inside its own.
+void paintWithin(QPainter& p, const Primitive& item, const PixelRect& clip, StrokeImage* strokes) {
     const QRectF r = toQRectF(item.rect);
     const QColor colour = toQColor(item.colour);
-    p.setClipRect(toQRectF(item.clip));
+    // Cut before smoothing, which would make the clip a mask.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRect(toQRectF(clip));
     // Rectangles keep to whole pixels; pens and discs are smoothed.
     p.setRenderHint(QPainter::Antialiasing, item.kind == Kind::Line || item.kind == Kind::Ellipse);
     switch (item.kind) {
@@ -81,10 +82,32 @@ void paintPrimitive(QPainter& p, const Primitive& item, StrokeImage* strokes) {
     }
 }
 
+}  // namespace
+
+void paintPrimitive(QPainter& p, const Primitive& item, StrokeImage* strokes) {
+    paintWithin(p, item, item.clip, strokes);
+}
+
 void paint(QPainter& p, const DisplayList& list, const QRegion& region, StrokeImage* strokes) {
+    const auto toPixelRect = [](const QRectF& r) {
+        return PixelRect{r.x(), r.y(), r.width(), r.height()};
+    };
+    const PixelRect bounds = toPixelRect(region.boundingRect());
     for (const Primitive& item : list.items) {
-        const QRect reach = toQRectF(intersected(item.clip, reachOf(item))).toAlignedRect();
-        if (!reach.isEmpty() && region.intersects(reach)) paintPrimitive(p, item, strokes);
+        const PixelRect reach = intersected(item.clip, reachOf(item));
+        if (!reach.intersects(bounds)) continue;
+        // A pen's path costs the same however little of it shows: a line once, over all the
+        // parts it reaches; anything else part by part.
+        QRectF over;
+        for (const QRect& part : region) {
+            const PixelRect clip = intersected(item.clip, toPixelRect(part));
+            if (!clip.intersects(reach)) continue;
+            if (item.kind == Kind::Line)
+                over |= toQRectF(clip);
+            else
+                paintWithin(p, item, clip, strokes);
+        }
+        if (!over.isEmpty()) paintWithin(p, item, toPixelRect(over), strokes);
     }
 }
 

@@ -169,7 +169,20 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::black);
         return;
     }
-    paint(p, displayList(), event->region(), &strokes_);
+    const QRegion& region = event->region();
+    // One rectangle clips plainly on the window itself. Under a region of many, every clip would
+    // be a mask: paint into a frame of the window's own first, then copy the region across.
+    if (region.rectCount() == 1) return paint(p, displayList(), region, &strokes_);
+    const qreal ratio = devicePixelRatioF();
+    if (frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
+        frame_ = QImage(size() * ratio, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
+    }
+    QPainter onFrame(&frame_);
+    paint(onFrame, displayList(), region, &strokes_);
+    for (const QRect& part : region)
+        p.drawImage(part, frame_,
+                    QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
 }
 
 void ScreenWindow::strokeAdded(const Stroke& s) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAccessible>
+#include <QImage>
 #include <QWidget>
 #include <map>
 #include <optional>
@@ -75,6 +76,7 @@ private:
     std::uint64_t listRevision_ = 0;
     double listRatio_ = 0;
     StrokeImage strokes_;
+    QImage frame_;
 };
 
 }  // namespace ui::qt
