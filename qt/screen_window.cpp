@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -25,26 +26,36 @@ Qt::WindowFlags flagsFor(const Screen& s) {
 }
 
 int buttonsOf(Qt::MouseButtons b) {
-    int mask = NoButton;
-    if (b & Qt::LeftButton) mask |= LeftButton;
-    if (b & Qt::RightButton) mask |= RightButton;
-    if (b & Qt::MiddleButton) mask |= MiddleButton;
-    return mask;
+    return (b & Qt::LeftButton ? LeftButton : NoButton) | (b & Qt::RightButton ? RightButton : 0) |
+           (b & Qt::MiddleButton ? MiddleButton : 0);
 }
 
 int shiftOf(Qt::KeyboardModifiers m) {
-    int mask = NoShift;
-    if (m & Qt::ShiftModifier) mask |= ShiftKey;
-    if (m & Qt::ControlModifier) mask |= CtrlKey;
-    if (m & Qt::AltModifier) mask |= AltKey;
-    return mask;
+    return (m & Qt::ShiftModifier ? ShiftKey : NoShift) | (m & Qt::ControlModifier ? CtrlKey : 0) |
+           (m & Qt::AltModifier ? AltKey : 0);
+}
+
+Key keyOf(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_Backtab && e.modifiers() == Qt::ShiftModifier) return Key::BackTab;
+    if (e.modifiers() & ~Qt::KeypadModifier) return Key::Other;
+    // Qt's key codes run to the thousands: a table, not a switch.
+    static const std::pair<int, Key> keys[] = {
+        {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_Right, Key::Right},
+        {Qt::Key_Left, Key::Left},         {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},         {Qt::Key_F11, Key::F11},
+        {Qt::Key_Escape, Key::Escape},     {Qt::Key_Tab, Key::Tab},
+        {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
+        {Qt::Key_Space, Key::Space},       {Qt::Key_B, Key::B},
+        {Qt::Key_Period, Key::Period}};
+    for (const auto& [qtKey, key] : keys)
+        if (e.key() == qtKey) return key;
+    return Key::Other;
 }
 
 }  // namespace
 
 ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
-    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen),
-      topmost_(screen.topmost()) {
+    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     // The model holds the keyboard's focus; the window only takes the keys for it.
@@ -71,7 +82,12 @@ void ScreenWindow::sync() {
     screen_->markDrawn();
     if (fresh || repaint.whole) {
         setWindowTitle(QString::fromStdString(screen_->caption()));
-        applyTopmost();
+        if (screen_->topmost() != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            const bool wasVisible = isVisible();
+            setWindowFlag(Qt::WindowStaysOnTopHint, screen_->topmost());
+            // Changing a window's flags hides it.
+            if (wasVisible) show();
+        }
         applyView();
         update();
     } else {
@@ -90,7 +106,7 @@ QAccessibleInterface* ScreenWindow::accessibleFor(Control* c) {
     if (it == accessibles_.end())
         it = accessibles_
                  .emplace(c,
-                          QAccessible::registerAccessibleInterface(new ControlAccessible(this, c)))
+                          QAccessible::registerAccessibleInterface(makeControlAccessible(this, c)))
                  .first;
     return QAccessible::accessibleInterface(it->second);
 }
@@ -108,15 +124,6 @@ void ScreenWindow::tellFocus() {
     QAccessibleEvent event(accessibleFor(focused),
                            moved ? QAccessible::Focus : QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
-}
-
-void ScreenWindow::applyTopmost() {
-    if (topmost_ == screen_->topmost()) return;
-    topmost_ = screen_->topmost();
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
-    // Changing a window's flags hides it.
-    if (wasVisible) show();
 }
 
 // The window at the model's view: the design size where the screen says, or the whole display.
@@ -148,7 +155,6 @@ void ScreenWindow::applyView() {
             placed_ = place;
         }
     }
-    view_ = view;
 }
 
 const DisplayList& ScreenWindow::displayList() {
@@ -217,6 +223,13 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAct
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Release); }
 
 bool ScreenWindow::event(QEvent* event) {
+    // A key the program binds goes to the model, before Qt's own use of it (Tab's focus chain).
+    if (event->type() == QEvent::KeyPress) {
+        const Key key = keyOf(*static_cast<QKeyEvent*>(event));
+        if (screen_ && key != Key::Other && platform_.eventSink() &&
+            platform_.eventSink()->keyPressed(*screen_, key))
+            return true;
+    }
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     // The model says which button the pointer is over; its hover text shows.
     const auto* help = static_cast<QHelpEvent*>(event);

@@ -1,37 +1,32 @@
 #pragma once
 #include <QAccessible>
-#include <QImage>
 #include <QWidget>
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "qt/fonts.h"
-#include "qt/stroke_image.h"
-#include "ui/display_list.h"
+#include "qt/painter.h"
 #include "ui/screen.h"
-#include "ui/view.h"
 
 namespace ui::qt {
 
 class QtPlatform;
 
 // The window of one shown screen. It paints the model's display list at the model's view and
-// reports raw pointer input to the model, which decides what it means.
+// reports raw pointer input and keys to the model, which decides what they mean.
 class ScreenWindow : public QWidget, public SurfaceListener {
 public:
     ScreenWindow(QtPlatform& platform, Screen& screen);
     ~ScreenWindow() override;
 
     Screen* screen() const { return screen_; }
+    QtPlatform& platform() const { return platform_; }
+    View view() const { return screen_ ? screen_->view() : View{}; }
     // The screen is going: forget it, so nothing here reaches it again.
     void detach();
     // Brings the window up to date with the model and asks for a repaint of what changed.
     void sync();
-    // The view as last applied to this window.
-    const View& view() const { return view_; }
-
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
 
@@ -42,7 +37,6 @@ public:
     std::vector<Control*> exposedControls() const;
     // The interface of one of them, or of the announcement (null).
     QAccessibleInterface* accessibleFor(Control* c);
-    QtPlatform& platform() const { return platform_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -56,9 +50,8 @@ protected:
 private:
     void tellFocus();
     void forwardPointer(QMouseEvent* event, PointerAction action);
-    void applyTopmost();
     void applyView();
-    // The display list for the window as it is now, built again only after a change.
+    // The list for the window as it is now, built again only after a change.
     const DisplayList& displayList();
 
     QtPlatform& platform_;
@@ -69,14 +62,12 @@ private:
     std::string toldName_;
     std::uint64_t syncedRevision_ = ~0ULL;
     std::optional<QPoint> placed_;
-    bool topmost_ = false;
-    View view_;
     FontMeasure measure_;
     std::optional<DisplayList> list_;
     std::uint64_t listRevision_ = 0;
     double listRatio_ = 0;
     StrokeImage strokes_;
-    QImage frame_;
+    QImage frame_;  // where a region of many parts is painted first
 };
 
 }  // namespace ui::qt
