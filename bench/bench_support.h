@@ -14,6 +14,7 @@
 
 #include "app/registry.h"
 #include "program/screens.h"
+#include "qt/convert.h"
 #include "qt/qt_platform.h"
 
 // The program with one screen shown, at the design size or in projector mode.
@@ -29,6 +30,10 @@ struct ShownScreen {
         QCoreApplication::processEvents();
         screen = &registry.screen(name);
         window = platform.windowOf(*screen);
+    }
+    // Where a control lies in the window, in its pixels.
+    QRect rectOf(const ui::Control& c) const {
+        return ui::qt::toWindowRect(window->view(), screen->areaOf(c));
     }
     ui::qt::QtPlatform platform;
     Registry registry{platform};

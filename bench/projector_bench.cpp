@@ -64,13 +64,15 @@ BENCHMARK(HamiltonEdgeClick)
 void CrossDragStep(benchmark::State& state) {
     ShownScreen shown("reflections", state.range(0) != 0);
     ui::Screen& screen = shown.registry.screen("reflections");
-    QWidget& picture = *shown.window->widgetFor(screen.control("Picturegraph"));
+    QWidget& picture = *shown.window;
+    const QPointF corner = shown.rectOf(screen.control("Picturegraph")).topLeft();
     const double scale = shown.window->view().scale;
     const ui::Control& cross = screen.control("Labelblack");
-    const QPointF home = QPointF((cross.left() + 105) / 15.0, (cross.top() + 187) / 15.0) * scale;
-    auto pointOf = [scale](long n) {
+    const QPointF home =
+        corner + QPointF((cross.left() + 105) / 15.0, (cross.top() + 187) / 15.0) * scale;
+    auto pointOf = [scale, corner](long n) {
         const double turn = static_cast<double>(n) / 400.0 * 6.283185307179586;
-        return QPointF(290 + 200 * std::cos(turn), 240 + 180 * std::sin(turn)) * scale;
+        return corner + QPointF(290 + 200 * std::cos(turn), 240 + 180 * std::sin(turn)) * scale;
     };
     send(picture, QEvent::MouseButtonPress, home, Qt::LeftButton, Qt::LeftButton);
     QCoreApplication::processEvents();

@@ -23,32 +23,33 @@ void send(QWidget& target, QEvent::Type type, QPointF at, Qt::MouseButton button
 }
 
 // The n-th pointer position, in pixels of the drawing area: a slow loop over the grid.
-QPointF pointOf(long n) {
+QPointF pointOf(long n, QPointF corner) {
     const double turn = static_cast<double>(n) / 400.0 * 6.283185307179586;
-    return {290 + 200 * std::cos(turn), 240 + 180 * std::sin(turn)};
+    return corner + QPointF(290 + 200 * std::cos(turn), 240 + 180 * std::sin(turn));
 }
 
 void CrossDragStep(benchmark::State& state) {
     ShownScreen shown("reflections");
     ui::Screen& screen = *shown.screen;
     ui::qt::ScreenWindow& window = *shown.window;
-    QWidget& picture = *window.widgetFor(screen.control("Picturegraph"));
+    QWidget& picture = window;
+    const QPointF corner = shown.rectOf(screen.control("Picturegraph")).topLeft();
     const ui::Control& cross = screen.control("Labelblack");
 
     // Press on the cross at home, then move it in small steps as a hand does.
-    const QPointF home((cross.left() + 105) / 15.0, (cross.top() + 187) / 15.0);
+    const QPointF home = corner + QPointF((cross.left() + 105) / 15.0, (cross.top() + 187) / 15.0);
     send(picture, QEvent::MouseButtonPress, home, Qt::LeftButton);
     QCoreApplication::processEvents();
     long n = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        send(picture, QEvent::MouseMove, pointOf(++n), Qt::NoButton);
+        send(picture, QEvent::MouseMove, pointOf(++n, corner), Qt::NoButton);
         QCoreApplication::processEvents();
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         microseconds.push_back(took.count() * 1e6);
     }
-    send(picture, QEvent::MouseButtonRelease, pointOf(n), Qt::LeftButton);
+    send(picture, QEvent::MouseButtonRelease, pointOf(n, corner), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 

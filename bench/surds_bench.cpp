@@ -12,8 +12,8 @@
 
 namespace {
 
-void send(QWidget& button, QEvent::Type type) {
-    sendMouse(button, type, QPointF(button.width() / 2.0, button.height() / 2.0), Qt::LeftButton,
+void send(QWidget& window, QRect button, QEvent::Type type) {
+    sendMouse(window, type, QRectF(button).center(), Qt::LeftButton,
               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);
 }
 
@@ -23,15 +23,15 @@ void SurdsNext(benchmark::State& state) {
     ShownScreen shown("surds");
     ui::Screen& surds = *shown.screen;
     ui::qt::ScreenWindow& window = *shown.window;
-    QWidget& next = *window.widgetFor(surds.control("cmdgo"));
+    const QRect next = shown.rectOf(surds.control("cmdgo"));
     PaintCounter counter;
     window.installEventFilter(&counter);
 
     for (auto _ : state) {
         const int paintsBefore = counter.paints;
         const auto start = std::chrono::steady_clock::now();
-        send(next, QEvent::MouseButtonPress);
-        send(next, QEvent::MouseButtonRelease);
+        send(window, next, QEvent::MouseButtonPress);
+        send(window, next, QEvent::MouseButtonRelease);
         QCoreApplication::processEvents();
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         if (counter.paints == paintsBefore) state.SkipWithError("the click painted nothing");

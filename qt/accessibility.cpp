@@ -1,12 +1,12 @@
 #include "qt/accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QWindow>
 #include <algorithm>
 
 #include "qt/convert.h"
 #include "qt/qt_platform.h"
 #include "qt/screen_window.h"
-#include "qt/view.h"
 #include "ui/screen.h"
 
 namespace ui::qt {
@@ -27,6 +27,110 @@ QAccessible::Role qtRole(Role role) {
     return QAccessible::StaticText;
 }
 
+class ControlAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ControlAccessible(ScreenWindow* window, Control* control) : window_(window), c_(control) {}
+
+    bool isValid() const override { return window_->screen() != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(window_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !isValid()) return {};
+        return c_ ? QString::fromStdString(c_->accessibleName()) : window_->announcement();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid() || !c_) return {};
+        const QRect local = toWindowRect(window_->view(), window_->screen()->areaOf(*c_));
+        return {window_->mapToGlobal(local.topLeft()), local.size()};
+    }
+    QAccessible::Role role() const override {
+        return c_ ? qtRole(c_->role()) : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid() || !c_) return s;
+        const Screen& screen = *window_->screen();
+        s.focusable = screen.takesFocus(*c_);
+        s.focused = screen.focused() == c_;
+        s.disabled = c_->acts() && !c_->enabled();
+        s.checkable = c_->role() == Role::RadioButton || c_->role() == Role::CheckBox;
+        s.checked = s.checkable && c_->value() != 0;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override {
+        if (!isValid() || !c_ || !c_->acts()) return {};
+        return {pressAction()};
+    }
+    // A screen reader's press is the model's, as a key's is.
+    void doAction(const QString& name) override {
+        if (name != pressAction() || !isValid() || !c_ || !c_->acts()) return;
+        Control* c = c_;
+        window_->platform().deliver([c] { c->activate(); });
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    Control* control() const { return c_; }
+
+private:
+    ScreenWindow* window_;
+    Control* c_;
+};
+
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(ScreenWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
+
+    // The announcement is there once something has been said: an empty one would read as a
+    // blank.
+    int childCount() const override {
+        return static_cast<int>(window_->exposedControls().size()) +
+               (window_->announcement().isEmpty() ? 0 : 1);
+    }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<Control*> exposed = window_->exposedControls();
+        if (index < 0 || index >= childCount()) return nullptr;
+        return window_->accessibleFor(index == static_cast<int>(exposed.size())
+                                          ? nullptr
+                                          : exposed[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* item = dynamic_cast<const ControlAccessible*>(child);
+        if (!item || item->parent() != this) return -1;
+        const std::vector<Control*> exposed = window_->exposedControls();
+        // The announcement comes last.
+        if (!item->control())
+            return childCount() > static_cast<int>(exposed.size()) ? childCount() - 1 : -1;
+        const auto at = std::find(exposed.begin(), exposed.end(), item->control());
+        return at == exposed.end() ? -1 : static_cast<int>(at - exposed.begin());
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = childCount() - 1; i >= 0; --i)
+            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y)) return c;
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const Screen* screen = window_->screen();
+        Control* focused = screen ? screen->focused() : nullptr;
+        return focused ? window_->accessibleFor(focused) : nullptr;
+    }
+
+private:
+    ScreenWindow* window_;
+};
+
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
     auto* window = dynamic_cast<ScreenWindow*>(object);
     return window ? new WindowAccessible(window) : nullptr;
@@ -42,105 +146,8 @@ void installAccessibility() {
     (void)installed;
 }
 
-WindowAccessible::WindowAccessible(ScreenWindow* window)
-    : QAccessibleWidget(window, QAccessible::Window) {}
-
-ScreenWindow* WindowAccessible::screenWindow() const {
-    return static_cast<ScreenWindow*>(widget());
-}
-
-// The announcement is there once something has been said: an empty one would read as a blank.
-int WindowAccessible::childCount() const {
-    return static_cast<int>(screenWindow()->exposedControls().size()) +
-           (screenWindow()->announcement().isEmpty() ? 0 : 1);
-}
-
-QAccessibleInterface* WindowAccessible::child(int index) const {
-    const std::vector<Control*> exposed = screenWindow()->exposedControls();
-    if (index < 0 || index >= childCount()) return nullptr;
-    return screenWindow()->accessibleFor(index == static_cast<int>(exposed.size())
-                                             ? nullptr
-                                             : exposed[static_cast<std::size_t>(index)]);
-}
-
-int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const auto* item = dynamic_cast<const ControlAccessible*>(child);
-    if (!item || item->parent() != this) return -1;
-    const std::vector<Control*> exposed = screenWindow()->exposedControls();
-    // The announcement comes last.
-    if (!item->control())
-        return childCount() > static_cast<int>(exposed.size()) ? childCount() - 1 : -1;
-    const auto at = std::find(exposed.begin(), exposed.end(), item->control());
-    return at == exposed.end() ? -1 : static_cast<int>(at - exposed.begin());
-}
-
-QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
-    for (int i = childCount() - 1; i >= 0; --i)
-        if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y)) return c;
-    return nullptr;
-}
-
-QAccessibleInterface* WindowAccessible::focusChild() const {
-    const Screen* screen = screenWindow()->screen();
-    Control* focused = screen ? screen->focused() : nullptr;
-    return focused ? screenWindow()->accessibleFor(focused) : nullptr;
-}
-
-ControlAccessible::ControlAccessible(ScreenWindow* window, Control* control)
-    : window_(window), control_(control) {}
-
-bool ControlAccessible::isValid() const { return window_->screen() != nullptr; }
-
-QWindow* ControlAccessible::window() const { return window_->windowHandle(); }
-
-QAccessibleInterface* ControlAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(window_);
-}
-
-QString ControlAccessible::text(QAccessible::Text t) const {
-    if (t != QAccessible::Name || !isValid()) return {};
-    return control_ ? QString::fromStdString(control_->accessibleName()) : window_->announcement();
-}
-
-QRect ControlAccessible::rect() const {
-    if (!isValid() || !control_) return {};
-    const QRect local = toWindow(window_->view(), toPixelRect(window_->screen()->areaOf(*control_)))
-                            .toAlignedRect();
-    return {window_->mapToGlobal(local.topLeft()), local.size()};
-}
-
-QAccessible::Role ControlAccessible::role() const {
-    return control_ ? qtRole(control_->role()) : QAccessible::StaticText;
-}
-
-QAccessible::State ControlAccessible::state() const {
-    QAccessible::State s;
-    if (!isValid() || !control_) return s;
-    const Screen& screen = *window_->screen();
-    s.focusable = screen.takesFocus(*control_);
-    s.focused = screen.focused() == control_;
-    s.disabled = control_->acts() && !control_->enabled();
-    const Role r = control_->role();
-    s.checkable = r == Role::RadioButton || r == Role::CheckBox;
-    s.checked = s.checkable && control_->value() != 0;
-    return s;
-}
-
-void* ControlAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                : nullptr;
-}
-
-QStringList ControlAccessible::actionNames() const {
-    if (!isValid() || !control_ || !control_->acts()) return {};
-    return {pressAction()};
-}
-
-// A screen reader's press is the model's, as a key's is.
-void ControlAccessible::doAction(const QString& name) {
-    if (name != pressAction() || !isValid() || !control_ || !control_->acts()) return;
-    Control* c = control_;
-    window_->platform().deliver([c] { c->activate(); });
+QAccessibleInterface* makeControlAccessible(ScreenWindow* window, Control* control) {
+    return new ControlAccessible(window, control);
 }
 
 }  // namespace ui::qt

@@ -1,11 +1,9 @@
+#include "qt/fonts.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QRawFont>
-#include <cmath>
 #include <map>
 #include <tuple>
-
-#include "qt/convert.h"
 
 namespace ui::qt {
 
@@ -32,30 +30,33 @@ QString familyFor(std::string_view name) {
 
 }  // namespace
 
-QFont toQFont(const Font& font, double scale) {
-    QFont f(familyFor(font.name));
+const QFont& toQFont(const FontFace& face) {
+    // The families are the design's literal names, so a face's view of one stays valid.
+    static std::map<std::tuple<std::string_view, int, bool>, QFont> made;
+    const auto key = std::make_tuple(face.family, face.pixels, face.bold);
+    if (auto it = made.find(key); it != made.end()) return it->second;
+    // Sizes come from displays: a handful in a day, but never without end.
+    if (made.size() >= 256) made.clear();
+    QFont f(familyFor(face.family));
     f.setStyleHint(QFont::SansSerif);
-    // Points at 96 pixels to the inch, whatever the display claims.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale))));
-    f.setBold(font.bold);
-    return f;
+    f.setPixelSize(face.pixels);
+    f.setBold(face.bold);
+    return made.emplace(key, f).first->second;
 }
 
-qreal ascentShortfall(const QFont& font) {
-    static std::map<std::tuple<QString, int, bool>, qreal> known;
-    const auto key = std::make_tuple(font.family(), font.pixelSize(), font.bold());
-    if (auto it = known.find(key); it != known.end()) return it->second;
-    qreal shortfall = 0;
-    const QRawFont raw = QRawFont::fromFont(font);
-    const QByteArray os2 = raw.fontTable("OS/2");
-    if (os2.size() >= 76 && raw.unitsPerEm() > 0) {
-        const int winAscent =
-            static_cast<unsigned char>(os2[74]) << 8 | static_cast<unsigned char>(os2[75]);
-        const qreal windows = winAscent * raw.pixelSize() / raw.unitsPerEm();
-        shortfall = std::max<qreal>(0, std::round(windows - QFontMetricsF(font).ascent()));
-    }
-    known.emplace(key, shortfall);
-    return shortfall;
+double FontMeasure::width(const FontFace& face, std::string_view text) {
+    const std::size_t hash = std::hash<std::string_view>()(text) ^
+                             std::hash<std::string_view>()(face.family) * 31 ^
+                             static_cast<std::size_t>(face.pixels * 2 + face.bold) << 40;
+    const auto it = known_.find(hash);
+    if (it != known_.end() && it->second.face == face && it->second.text == text)
+        return it->second.width;
+    if (known_.size() >= mostKept) known_.clear();
+    const double w =
+        QFontMetricsF(toQFont(face))
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    known_[hash] = {face, std::string(text), w};
+    return w;
 }
 
 }  // namespace ui::qt

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -46,49 +45,9 @@ bool isCompleteJpeg(const QByteArray& data) {
 
 constexpr int largestPictureSide = 8192;
 
-Key keyOf(const QKeyEvent& e) {
-    if (e.key() == Qt::Key_Backtab && e.modifiers() == Qt::ShiftModifier) return Key::BackTab;
-    if (e.modifiers() & ~Qt::KeypadModifier) return Key::Other;
-    // Qt's key codes run to the thousands: a table, not a switch.
-    static const std::pair<int, Key> keys[] = {
-        {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_Right, Key::Right},
-        {Qt::Key_Left, Key::Left},         {Qt::Key_Up, Key::Up},
-        {Qt::Key_Down, Key::Down},         {Qt::Key_F11, Key::F11},
-        {Qt::Key_Escape, Key::Escape},     {Qt::Key_Tab, Key::Tab},
-        {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
-        {Qt::Key_Space, Key::Space},       {Qt::Key_B, Key::B},
-        {Qt::Key_Period, Key::Period}};
-    for (const auto& [qtKey, key] : keys)
-        if (e.key() == qtKey) return key;
-    return Key::Other;
-}
-
-// Every key pressed in a screen's window, whichever widget has the focus, goes to the model
-// first; a key the program binds goes no further.
-class KeyFilter : public QObject {
-public:
-    explicit KeyFilter(QtPlatform& platform) : platform_(platform) {}
-
-protected:
-    bool eventFilter(QObject* target, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        auto* widget = qobject_cast<QWidget*>(target);
-        auto* window = widget ? dynamic_cast<ScreenWindow*>(widget->window()) : nullptr;
-        if (!window || !window->screen() || !platform_.eventSink()) return false;
-        const Key key = keyOf(*static_cast<QKeyEvent*>(event));
-        return key != Key::Other && platform_.eventSink()->keyPressed(*window->screen(), key);
-    }
-
-private:
-    QtPlatform& platform_;
-};
-
 }  // namespace
 
-QtPlatform::QtPlatform() : keys_(std::make_unique<KeyFilter>(*this)) {
-    QCoreApplication::instance()->installEventFilter(keys_.get());
-    installAccessibility();
-}
+QtPlatform::QtPlatform() { installAccessibility(); }
 
 QtPlatform::~QtPlatform() = default;
 

@@ -37,8 +37,6 @@ public:
 
 private:
     std::map<const Screen*, std::unique_ptr<ScreenWindow>> windows_;
-    // Hands each key to the model before any widget sees it.
-    std::unique_ptr<QObject> keys_;
     Size margins_{120, 510};
     QPoint clientOffset_;
 };

@@ -3,21 +3,16 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
 
 #include "qt/accessibility.h"
-#include "qt/button_widget.h"
-#include "qt/choice_widgets.h"
-#include "qt/container_widget.h"
 #include "qt/convert.h"
-#include "qt/cover_widget.h"
-#include "qt/painting.h"
-#include "qt/qt_picture.h"
+#include "qt/painter.h"
 #include "qt/qt_platform.h"
-#include "qt/view.h"
 
 namespace ui::qt {
 
@@ -31,34 +26,40 @@ Qt::WindowFlags flagsFor(const Screen& s) {
 }
 
 int buttonsOf(Qt::MouseButtons b) {
-    int mask = NoButton;
-    if (b & Qt::LeftButton) mask |= LeftButton;
-    if (b & Qt::RightButton) mask |= RightButton;
-    if (b & Qt::MiddleButton) mask |= MiddleButton;
-    return mask;
+    return (b & Qt::LeftButton ? LeftButton : NoButton) | (b & Qt::RightButton ? RightButton : 0) |
+           (b & Qt::MiddleButton ? MiddleButton : 0);
 }
 
-// Whole pixels, as a window has them: a part pixel is dropped.
-QSize whole(QSizeF s) { return {static_cast<int>(s.width()), static_cast<int>(s.height())}; }
-
 int shiftOf(Qt::KeyboardModifiers m) {
-    int mask = NoShift;
-    if (m & Qt::ShiftModifier) mask |= ShiftKey;
-    if (m & Qt::ControlModifier) mask |= CtrlKey;
-    if (m & Qt::AltModifier) mask |= AltKey;
-    return mask;
+    return (m & Qt::ShiftModifier ? ShiftKey : NoShift) | (m & Qt::ControlModifier ? CtrlKey : 0) |
+           (m & Qt::AltModifier ? AltKey : 0);
+}
+
+Key keyOf(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_Backtab && e.modifiers() == Qt::ShiftModifier) return Key::BackTab;
+    if (e.modifiers() & ~Qt::KeypadModifier) return Key::Other;
+    // Qt's key codes run to the thousands: a table, not a switch.
+    static const std::pair<int, Key> keys[] = {
+        {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_Right, Key::Right},
+        {Qt::Key_Left, Key::Left},         {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},         {Qt::Key_F11, Key::F11},
+        {Qt::Key_Escape, Key::Escape},     {Qt::Key_Tab, Key::Tab},
+        {Qt::Key_Return, Key::Enter},      {Qt::Key_Enter, Key::Enter},
+        {Qt::Key_Space, Key::Space},       {Qt::Key_B, Key::B},
+        {Qt::Key_Period, Key::Period}};
+    for (const auto& [qtKey, key] : keys)
+        if (e.key() == qtKey) return key;
+    return Key::Other;
 }
 
 }  // namespace
 
 ScreenWindow::ScreenWindow(QtPlatform& platform, Screen& screen)
-    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen),
-      topmost_(screen.topmost()) {
+    : QWidget(nullptr, flagsFor(screen)), platform_(platform), screen_(&screen) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     // The model holds the keyboard's focus; the window only takes the keys for it.
     setFocusPolicy(Qt::StrongFocus);
-    cover_ = new CoverWidget(*this);
     screen.surface().setListener(this);
 }
 
@@ -68,113 +69,31 @@ void ScreenWindow::detach() {
     if (!screen_) return;
     screen_->surface().setListener(nullptr);
     screen_ = nullptr;
+    list_.reset();
     for (const auto& [control, id] : accessibles_) QAccessible::deleteAccessibleInterface(id);
     accessibles_.clear();
-    for (auto& [control, w] : widgets_) {
-        if (!w) continue;
-        // Its connections reach the control, which goes with the screen.
-        QObject::disconnect(w, nullptr, nullptr, nullptr);
-        if (auto* b = dynamic_cast<ButtonWidget*>(w.data())) b->detach();
-    }
-}
-
-QWidget* ScreenWindow::widgetFor(const Control& c) const {
-    auto it = widgets_.find(&c);
-    return it == widgets_.end() ? nullptr : it->second.data();
-}
-
-QWidget* ScreenWindow::makeWidget(Control& c) {
-    // A container may come later in the drawing order than what it holds.
-    QWidget* parent = this;
-    if (Control* holder = c.container()) {
-        parent = widgetFor(*holder);
-        if (!parent) parent = makeWidget(*holder);
-    }
-    QAbstractButton* button = nullptr;
-    switch (c.kind()) {
-        case ControlKind::Button: button = new ButtonWidget(c, parent); break;
-        case ControlKind::OptionButton: button = new OptionWidget(parent); break;
-        case ControlKind::CheckBox: button = new TickWidget(parent); break;
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-            widgets_[&c] = new ContainerWidget(*this, c, parent);
-            return widgets_[&c];
-        // Drawn by the window itself.
-        case ControlKind::Label:
-        case ControlKind::Image:
-        case ControlKind::Line:
-        case ControlKind::Circle: return nullptr;
-    }
-    // The pointer goes to the window and the model; a widget keeps only its look and focus.
-    button->setAttribute(Qt::WA_TransparentForMouseEvents);
-    widgets_[&c] = button;
-    return button;
-}
-
-void ScreenWindow::syncWidget(Control& c, QWidget* w) {
-    // Inside a frame only the scale applies; the frame itself carries the shift.
-    const QRectF design = pixelRect(c);
-    const QRectF placed = c.container() ? toWindowInside(view_, design) : toWindow(view_, design);
-    w->setGeometry(placed.toAlignedRect());
-    w->setEnabled(c.enabled());
-    w->setFont(toQFont(c.font(), view_.scale));
-    if (auto* b = dynamic_cast<ButtonWidget*>(w)) b->setScale(view_.scale);
-    w->setFocusPolicy(Qt::NoFocus);
-    if (auto* b = dynamic_cast<QAbstractButton*>(w); b && !dynamic_cast<ButtonWidget*>(w)) {
-        QPalette pal = b->palette();
-        pal.setColor(QPalette::Window, toQColor(c.backColour()));
-        pal.setColor(QPalette::WindowText, toQColor(c.foreColour()));
-        pal.setColor(QPalette::ButtonText, toQColor(c.foreColour()));
-        b->setPalette(pal);
-        // A button fills with the Button role by default: the control's colour is its Window.
-        b->setBackgroundRole(QPalette::Window);
-        b->setAutoFillBackground(true);
-        b->setText(QString::fromStdString(c.caption()));
-        const QSignalBlocker quiet(b);
-        b->setChecked(c.value() != 0);
-        b->setDown(c.pressed());
-    }
-    w->setVisible(c.visible());
-    w->update();
 }
 
 void ScreenWindow::sync() {
     if (!screen_ || screen_->revision() == syncedRevision_) return;
     const bool fresh = syncedRevision_ == ~0ULL;
     syncedRevision_ = screen_->revision();
-    // Only windowless controls changed: repaint the areas they left and took, nothing more.
-    if (!fresh && !screen_->wholeChanged()) {
-        for (const Screen::Damage& d : screen_->damaged())
-            if (QWidget* target = d.container ? widgetFor(*d.container) : this)
-                target->update((d.container ? toWindowInside(view_, toPixelRect(d.area))
-                                            : toWindow(view_, toPixelRect(d.area)))
-                                   .toAlignedRect());
-        screen_->markDrawn();
-        tellFocus();
-        return;
-    }
+    const Repaint repaint = repaintOf(*screen_);
     screen_->markDrawn();
-    setWindowTitle(QString::fromStdString(screen_->caption()));
-    applyTopmost();
-    applyView();
-
-    std::vector<const Control*> stacking;
-    for (const auto& owned : screen_->controls()) {
-        Control& c = *owned;
-        if (!isWindowed(c.kind())) continue;
-        QWidget* w = widgetFor(c);
-        if (!w) w = makeWidget(c);
-        if (!w) continue;
-        syncWidget(c, w);
-        stacking.push_back(&c);
+    if (fresh || repaint.whole) {
+        setWindowTitle(QString::fromStdString(screen_->caption()));
+        if (screen_->topmost() != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            const bool wasVisible = isVisible();
+            setWindowFlag(Qt::WindowStaysOnTopHint, screen_->topmost());
+            // Changing a window's flags hides it.
+            if (wasVisible) show();
+        }
+        applyView();
+        update();
+    } else {
+        for (const PixelRect& a : repaint.areas)
+            update(QRectF(a.left, a.top, a.width, a.height).toAlignedRect());
     }
-    if (stacking != stacking_) {
-        for (const Control* c : stacking)
-            if (QWidget* w = widgetFor(*c)) w->raise();
-        cover_->raise();
-        stacking_ = std::move(stacking);
-    }
-    update();
     tellFocus();
 }
 
@@ -187,7 +106,7 @@ QAccessibleInterface* ScreenWindow::accessibleFor(Control* c) {
     if (it == accessibles_.end())
         it = accessibles_
                  .emplace(c,
-                          QAccessible::registerAccessibleInterface(new ControlAccessible(this, c)))
+                          QAccessible::registerAccessibleInterface(makeControlAccessible(this, c)))
                  .first;
     return QAccessible::accessibleInterface(it->second);
 }
@@ -207,19 +126,9 @@ void ScreenWindow::tellFocus() {
     QAccessible::updateAccessibility(&event);
 }
 
-void ScreenWindow::applyTopmost() {
-    if (topmost_ == screen_->topmost()) return;
-    topmost_ = screen_->topmost();
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
-    // Changing a window's flags hides it.
-    if (wasVisible) show();
-}
-
 // The window at the model's view: the design size where the screen says, or the whole display.
 void ScreenWindow::applyView() {
     const View view = screen_->view();
-    const QSizeF design = designSize();
     if (view.fillsDisplay) {
         const QScreen* display = QGuiApplication::primaryScreen();
         // Full screen for a window manager, and the display's rectangle where there is none.
@@ -231,7 +140,9 @@ void ScreenWindow::applyView() {
     } else {
         const bool wasFullScreen = isFullScreen();
         setWindowState(windowState() & ~Qt::WindowFullScreen);
-        setFixedSize(whole(design * view.scale));
+        // Whole pixels, as a window has them: a part pixel is dropped.
+        setFixedSize(static_cast<int>(toPixels(screen_->clientWidth()) * view.scale),
+                     static_cast<int>(toPixels(screen_->clientHeight()) * view.scale));
         // Only a change of the screen's own place moves the window: one the user dragged stays.
         const QPoint place(static_cast<int>(toPixels(screen_->left())),
                            static_cast<int>(toPixels(screen_->top())));
@@ -244,18 +155,18 @@ void ScreenWindow::applyView() {
             placed_ = place;
         }
     }
-    if (view != view_ || (!surface_.isNull() && surface_.size() != surfaceSize())) {
-        view_ = view;
-        redrawSurface();
+}
+
+const DisplayList& ScreenWindow::displayList() {
+    const PixelRect window{0, 0, static_cast<double>(width()), static_cast<double>(height())};
+    const double ratio = devicePixelRatioF();
+    if (!list_ || listRevision_ != screen_->revision() || list_->window != window ||
+        listRatio_ != ratio) {
+        list_ = ui::displayList(*screen_, window, ratio, measure_);
+        listRevision_ = screen_->revision();
+        listRatio_ = ratio;
     }
-}
-
-QSizeF ScreenWindow::designSize() const {
-    return {toPixels(screen_->clientWidth()), toPixels(screen_->clientHeight())};
-}
-
-QSize ScreenWindow::surfaceSize() const {
-    return whole(designSize() * view_.scale * devicePixelRatioF());
+    return *list_;
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* event) {
@@ -264,80 +175,35 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::black);
         return;
     }
-    p.fillRect(event->rect(), toQColor(screen_->backColour()));
-    const QPointF offset = offsetOf(view_);
-    if (!surface_.isNull()) {
-        // The source is in the image's own pixels, which the device pixel ratio multiplies.
-        const QRectF target =
-            QRectF(event->rect())
-                .intersected(QRectF(offset, QSizeF(surface_.size()) / surface_.devicePixelRatio()));
-        const qreal ratio = surface_.devicePixelRatio();
-        p.drawImage(target, surface_,
-                    QRectF((target.topLeft() - offset) * ratio, target.size() * ratio));
+    const QRegion& region = event->region();
+    // One rectangle clips plainly on the window itself. Under a region of many, every clip would
+    // be a mask: paint into a frame of the window's own first, then copy the region across.
+    if (region.rectCount() == 1) return paint(p, displayList(), region, &strokes_);
+    const qreal ratio = devicePixelRatioF();
+    if (frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
+        frame_ = QImage(size() * ratio, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
     }
-    p.translate(offset);
-    p.scale(view_.scale, view_.scale);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (const QImage* picture = imageOf(screen_->picture())) p.drawImage(QPoint(0, 0), *picture);
-    paintWindowless(p, *screen_, nullptr, toDesign(view_, event->region(), offset));
+    QPainter onFrame(&frame_);
+    paint(onFrame, displayList(), region, &strokes_);
+    for (const QRect& part : region)
+        p.drawImage(part, frame_,
+                    QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
 }
 
-void ScreenWindow::redrawSurface() {
-    const Surface& surface = screen_->surface();
-    if (surface.untouched()) {
-        surface_ = QImage();
-        return;
-    }
-    surface_ = QImage(surfaceSize(), QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(devicePixelRatioF());
-    surface_.fill(toQColor(screen_->surfaceColour()));
-    QPainter p(&surface_);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The pen is set only where it changes: a drawing is long runs of one pen.
-    const Stroke* previous = nullptr;
-    for (const Stroke& s : surface.strokes()) {
-        if (!previous || s.colour != previous->colour || s.widthPx != previous->widthPx)
-            p.setPen(penOf(s));
-        p.drawLine(lineOf(s));
-        previous = &s;
-    }
-}
-
-QPen ScreenWindow::penOf(const Stroke& s) const {
-    return QPen(toQColor(s.colour), s.widthPx * view_.scale, Qt::SolidLine, Qt::RoundCap,
-                Qt::RoundJoin);
-}
-
-QLineF ScreenWindow::lineOf(const Stroke& s) const {
-    return {QPointF(toPixels(s.x1), toPixels(s.y1)) * view_.scale,
-            QPointF(toPixels(s.x2), toPixels(s.y2)) * view_.scale};
-}
-
-// One segment into the image and a repaint of just its rectangle: a move costs the same
-// however long the drawing is.
 void ScreenWindow::strokeAdded(const Stroke& s) {
     if (!screen_) return;
-    if (surface_.isNull()) {
-        redrawSurface();
-        update();
-        return;
-    }
-    QPainter p(&surface_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(penOf(s));
-    const QLineF line = lineOf(s);
-    p.drawLine(line);
-    const int reach = static_cast<int>(s.widthPx * view_.scale / 2) + 2;
-    update(QRectF(line.p1(), line.p2())
-               .normalized()
-               .translated(offsetOf(view_))
-               .toAlignedRect()
-               .adjusted(-reach, -reach, reach, reach));
+    const QRect touched = strokes_.add(s);
+    if (!touched.isEmpty()) return update(touched);
+    // The first stroke on a bare surface: the list gains the drawing.
+    list_.reset();
+    update();
 }
 
 void ScreenWindow::surfaceCleared() {
     if (!screen_) return;
-    redrawSurface();
+    strokes_.clear();
+    list_.reset();
     update();
 }
 
@@ -352,13 +218,18 @@ void ScreenWindow::forwardPointer(QMouseEvent* event, PointerAction action) {
     platform_.deliver([&] { s->pointer(e); });
 }
 
-void ScreenWindow::resizeEvent(QResizeEvent*) { cover_->setGeometry(rect()); }
-
 void ScreenWindow::mousePressEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Press); }
 void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Move); }
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Release); }
 
 bool ScreenWindow::event(QEvent* event) {
+    // A key the program binds goes to the model, before Qt's own use of it (Tab's focus chain).
+    if (event->type() == QEvent::KeyPress) {
+        const Key key = keyOf(*static_cast<QKeyEvent*>(event));
+        if (screen_ && key != Key::Other && platform_.eventSink() &&
+            platform_.eventSink()->keyPressed(*screen_, key))
+            return true;
+    }
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     // The model says which button the pointer is over; its hover text shows.
     const auto* help = static_cast<QHelpEvent*>(event);

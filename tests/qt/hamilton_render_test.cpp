@@ -59,9 +59,8 @@ TEST_F(HamiltonRender, OptionButtonsStandOnTheBoardBlue) {
 
 // A short caption leaves most of the row blank: a click there still chooses the solid.
 TEST_F(HamiltonRender, OptionRowTakesAClickBesideItsCaption) {
-    QWidget* cube = window("hamilton").widgetFor(screen().control("Option2"));
-    ASSERT_NE(cube, nullptr);
-    clickAt(*cube, QPoint(cube->width() - 4, cube->height() / 2));
+    const QRect cube = rectOf("hamilton", screen().control("Option2"));
+    clickAt(window("hamilton"), QPoint(cube.right() - 4, cube.center().y()));
     EXPECT_EQ(screen().solidIndex(), 1);
     EXPECT_EQ(screen().control("Option2").value(), 1);
 }

@@ -29,7 +29,7 @@ protected:
         QTest::mouseRelease(&pad(), Qt::LeftButton, Qt::NoModifier, points.back());
     }
     void press(const char* button) {
-        clickAt(*pad().widgetFor(registry.screen("jotter").control(button)), {20, 15});
+        clickOn("jotter", registry.screen("jotter").control(button), QPoint(20, 15));
     }
     QColor pixel(QPoint at) { return render("jotter").pixelColor(at); }
 

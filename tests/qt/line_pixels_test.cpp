@@ -5,18 +5,25 @@
 #include <cmath>
 
 #include "qt/convert.h"
-#include "qt/painting.h"
+#include "qt/fonts.h"
+#include "qt/painter.h"
 #include "qt/qt_platform.h"
+#include "ui/display_list.h"
 #include "ui/screen.h"
 
-// Lines painted as a window paints them, at the design size and under projector views, each
-// pixel checked against where the window system's rounding puts the line.
+// Lines painted as a window paints them, from the display list, at the design size and under
+// projector views, each pixel checked against where the window system's rounding puts the line.
 namespace {
 
 struct Device {
     double scale;
     QPointF offset;  // logical pixels, before the scale
     double ratio;    // device pixels to a logical one
+    // A display on which a screen of 240 pixels square takes that scale and offset.
+    ui::Size display() const {
+        return {static_cast<int>(std::lround((240 * scale + 2 * offset.x()) * ui::twipsPerPixel)),
+                static_cast<int>(std::lround((240 * scale + 2 * offset.y()) * ui::twipsPerPixel))};
+    }
 };
 const Device devices[] = {
     {1, {0, 0}, 1},
@@ -31,28 +38,29 @@ const QRgb ink = qRgb(0, 0, 255);
 
 class LinePixels : public ::testing::Test {
 protected:
-    // One line alone on a device, through the painting every window uses.
-    QImage paint(const ui::Screen& screen, const Device& d) {
+    // One line alone on a device, through the list and the painting every window uses.
+    QImage paint(ui::Screen& screen, const Device& d) {
+        screen.setProjected(d.scale != 1, d.display());
         QImage image(QSize(240, 240), QImage::Format_RGB32);
         image.setDevicePixelRatio(d.ratio);
-        image.fill(ground);
         QPainter p(&image);
-        p.translate(d.offset);
-        p.scale(d.scale, d.scale);
-        ui::qt::paintWindowless(p, screen, nullptr, QRegion(0, 0, 1000, 1000));
+        const ui::DisplayList list =
+            ui::displayList(screen, {0, 0, 240 / d.ratio, 240 / d.ratio}, d.ratio, measure);
+        ui::qt::paint(p, list, QRegion(0, 0, 1000, 1000), nullptr);
         return image;
     }
     // The device pixels the window system fills for a level or upright line: its place across
     // and its ends each round to a pixel, and a pen of w pixels square covers w pixels round
     // each, an even pen leaning to the lower side.
-    static QRect wholePixels(const Device& d, int pen, bool level, double across, double a,
-                             double b) {
+    static QRect wholePixels(const ui::View& v, double ratio, int pen, bool level, double across,
+                             double a, double b) {
         const auto pixel = [&](double twips, double offset) {
             return static_cast<int>(
-                std::lround((ui::qt::toPixels(twips) * d.scale + offset) * d.ratio));
+                std::lround((ui::qt::toPixels(twips) * v.scale + offset) * ratio));
         };
-        const int w = std::max(1, static_cast<int>(std::lround(pen * d.scale * d.ratio)));
-        const QPointF shift = level ? d.offset : d.offset.transposed();
+        const int w = std::max(1, static_cast<int>(std::lround(pen * v.scale * ratio)));
+        const QPointF offset(ui::qt::toPixels(v.offsetX), ui::qt::toPixels(v.offsetY));
+        const QPointF shift = level ? offset : offset.transposed();
         const int centre = pixel(across, shift.y());
         const int lo = std::min(pixel(a, shift.x()), pixel(b, shift.x())) - w / 2;
         const int hi = std::max(pixel(a, shift.x()), pixel(b, shift.x())) + (w - 1) / 2;
@@ -61,6 +69,9 @@ protected:
     }
 
     ui::qt::QtPlatform platform;
+    ui::qt::FontMeasure measure;
+    const ui::ScreenDesign square{
+        .clientWidth = 3600, .clientHeight = 3600, .backColour = ui::rgb(240, 240, 240)};
 };
 
 // Every width at every twip of a pixel, level and upright, solid and dashed, ends either way:
@@ -72,7 +83,7 @@ TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
         const ui::ControlDesign design[] = {
             {.kind = ui::ControlKind::Line, .name = "Edge", .foreColour = ui::rgb(0, 0, 255), .dashed = dashed}};
         // clang-format on
-        ui::Screen screen(platform, "lines", {}, design);
+        ui::Screen screen(platform, "lines", square, design);
         ui::Control& line = screen.control("Edge");
         for (const Device& d : devices)
             for (int pen = 1; pen <= 4; ++pen)
@@ -88,13 +99,21 @@ TEST_F(LinePixels, LevelAndUprightLinesFillWholePixelsWhereRoundingPutsThem) {
                         else
                             line.setEnds(across, a, across, b);
                         const QImage image = paint(screen, d);
-                        const QRect expected = wholePixels(d, pen, level, across, a, b);
-                        const QRectF area = QRectF(ui::qt::toPixelRect(line.drawnArea()));
-                        const QRectF reach((area.topLeft() * d.scale + d.offset) * d.ratio,
-                                           area.size() * d.scale * d.ratio);
+                        const ui::View v = screen.view();
+                        const QRect expected = wholePixels(v, d.ratio, pen, level, across, a, b);
+                        const ui::TwipRect drawn = line.drawnArea();
+                        const QRectF area =
+                            QRectF(ui::qt::toPixels(drawn.left), ui::qt::toPixels(drawn.top),
+                                   ui::qt::toPixels(drawn.width), ui::qt::toPixels(drawn.height))
+                                .toAlignedRect();
+                        const QRectF reach(
+                            (area.topLeft() * v.scale +
+                             QPointF(ui::qt::toPixels(v.offsetX), ui::qt::toPixels(v.offsetY))) *
+                                d.ratio,
+                            area.size() * v.scale * d.ratio);
                         const auto where = [&] {
                             return ::testing::Message()
-                                   << "scale " << d.scale << " ratio " << d.ratio << " pen " << pen
+                                   << "scale " << v.scale << " ratio " << d.ratio << " pen " << pen
                                    << (level ? " level" : " upright") << (dashed ? " dashed" : "")
                                    << " r " << r;
                         };
@@ -128,7 +147,7 @@ TEST_F(LinePixels, SlantingLineKeepsItsHalfTones) {
                                          .foreColour = ui::rgb(0, 0, 255), .x1 = 300, .y1 = 310,
                                          .x2 = 1200, .y2 = 905}};
     // clang-format on
-    ui::Screen screen(platform, "lines", {}, design);
+    ui::Screen screen(platform, "lines", square, design);
     for (const Device& d : devices) {
         const QImage image = paint(screen, d);
         int halfTones = 0;

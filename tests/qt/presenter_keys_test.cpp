@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <ostream>
 #include <string>
 
@@ -25,11 +24,11 @@ TEST_P(PresenterKeys, OnEveryActivityForwardIsTheNextButton) {
         int presses = 0;
         next.onClick = [&presses](int) { ++presses; };
         // Even with an option button focused, as after a click on it.
-        QWidget* option = window(activity).widgetFor(registry.screen(activity).control("Option2"));
-        ASSERT_NE(option, nullptr);
+        ui::Screen& s = registry.screen(activity);
+        registry.deliver([&] { s.setFocus(&s.control("Option2")); });
+        ASSERT_EQ(s.focused(), &s.control("Option2"));
         QApplication::setActiveWindow(&window(activity));
-        option->setFocus();
-        QTest::keyClick(option, GetParam().key);
+        QTest::keyClick(&window(activity), GetParam().key);
         EXPECT_EQ(presses, GetParam().nextPresses) << activity;
     }
 }

@@ -5,7 +5,6 @@
 #include "app/colours.h"
 #include "hamilton/hamilton.h"
 #include "qt/convert.h"
-#include "qt/view.h"
 #include "support/qt_fixture.h"
 
 // Run on a display of 1920 x 1080 and again on one of 1024 x 768 (see tests/CMakeLists.txt).
@@ -48,7 +47,7 @@ TEST_F(ProjectorMode, F11FillsTheDisplayWithMarginsInTheScreensOwnColour) {
     EXPECT_EQ(v, registry.screen("hamilton").view());
     EXPECT_NEAR(v.scale, std::min(display().width() / 792.0, display().height() / 566.0), 1e-9);
     const QImage image = render("hamilton");
-    const QPointF offset = ui::qt::offsetOf(v);
+    const QPointF offset(v.offsetX / ui::twipsPerPixel, v.offsetY / ui::twipsPerPixel);
     const QPoint margin = offset.x() > offset.y()
                               ? QPoint(static_cast<int>(offset.x() / 2), display().height() / 2)
                               : QPoint(display().width() / 2, static_cast<int>(offset.y() / 2));
@@ -63,10 +62,10 @@ TEST_F(ProjectorMode, ClickAtTheScaledCentreOfAnEdgeTogglesIt) {
         clickAt(window("hamilton"), edgeCentre(i));
         EXPECT_EQ(screen().edgeSelected()[static_cast<std::size_t>(i)], 1) << i;
     }
-    // A toolbar button is a widget placed at its scaled rectangle.
-    QWidget* next = window("hamilton").widgetFor(screen().control("cmdgo"));
-    EXPECT_LE((next->geometry().topLeft() - onWindow(10050, 7950)).manhattanLength(), 2);
-    clickAt(*next, {next->width() / 2, next->height() / 2});
+    // A toolbar button lies at its scaled rectangle.
+    const QRect next = rectOf("hamilton", screen().control("cmdgo"));
+    EXPECT_LE((next.topLeft() - onWindow(10050, 7950)).manhattanLength(), 2);
+    clickAt(window("hamilton"), next.center());
     EXPECT_EQ(screen().edgeSelected()[0], 0);
 }
 
@@ -98,10 +97,10 @@ TEST_F(ProjectorMode, CrossDroppedAtAScaledPlaceSnapsToTheSameGridPoint) {
     key("reflections", Qt::Key_F11);
     ui::Screen& s = registry.screen("reflections");
     ui::qt::ScreenWindow& w = window("reflections");
-    QWidget& picture = *w.widgetFor(s.control("Picturegraph"));
+    const QPoint picture = rectOf("reflections", s.control("Picturegraph")).topLeft();
     const double scale = w.view().scale;
     auto onWindow = [&](double xTwips, double yTwips) {
-        return picture.mapTo(&w, (QPointF(xTwips, yTwips) / 15 * scale).toPoint());
+        return picture + (QPointF(xTwips, yTwips) / 15 * scale).toPoint();
     };
     const ui::Control& red = s.control("Labelred");
     QWindow& handle = *w.windowHandle();

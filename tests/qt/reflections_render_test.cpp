@@ -29,12 +29,10 @@ protected:
     reflect::reflections& screen() {
         return registry.screenAs<reflect::reflections>("reflections");
     }
-    QWidget& picture() {
-        return *window("reflections").widgetFor(screen().control("Picturegraph"));
-    }
+    QRect picture() { return rectOf("reflections", screen().control("Picturegraph")); }
     QWindow& handle() { return *window("reflections").windowHandle(); }
     // A point of the drawing area, in twips, as a pixel of the window.
-    QPoint inWindow(int x, int y) { return picture().mapTo(&window("reflections"), atTwips(x, y)); }
+    QPoint inWindow(int x, int y) { return picture().topLeft() + atTwips(x, y); }
     // The window as its backing store holds it: what was really painted, stale pixels and all.
     QImage painted() {
         QCoreApplication::processEvents();
@@ -75,9 +73,8 @@ TEST_F(ReflectionsRender, GridLinesAndAxesAreOneWholePixelWide) {
     });
     const QImage image = render("reflections");
     const auto rounded = [&](double x, double y) {
-        return picture().mapTo(&window("reflections"),
-                               QPoint(static_cast<int>(std::lround(x / ui::twipsPerPixel)),
-                                      static_cast<int>(std::lround(y / ui::twipsPerPixel))));
+        return picture().topLeft() + QPoint(static_cast<int>(std::lround(x / ui::twipsPerPixel)),
+                                            static_cast<int>(std::lround(y / ui::twipsPerPixel)));
     };
     int lines = 0;
     for (const auto& owned : screen().controls()) {
@@ -147,10 +144,8 @@ TEST_F(ReflectionsRender, CrossDraggedOffTheWindowAndBackSnaps) {
 // "Show mirror line" is wider than its box: it wraps onto a second line instead of being cut.
 TEST_F(ReflectionsRender, MirrorLineCaptionWrapsInsideItsBox) {
     registry.deliver([&] { screen().control("Option2").setValue(1); });
-    QWidget* box = window("reflections").widgetFor(screen().control("Check1"));
-    ASSERT_NE(box, nullptr);
-    QCoreApplication::processEvents();
-    const QImage image = box->grab().toImage();
+    const QImage image =
+        render("reflections").copy(rectOf("reflections", screen().control("Check1")));
     int rowsWithText = 0;
     for (int y = 0; y < image.height(); ++y) {
         bool text = false;
@@ -181,7 +176,6 @@ TEST_F(ReflectionsRender, DragStepRepaintsOnlyAroundTheCrossAndItsLines) {
     QTest::mouseMove(&handle(), home + QPoint(-20, 10));
     painted();
     PaintSpy spy;
-    picture().installEventFilter(&spy);
     window("reflections").installEventFilter(&spy);
     QTest::mouseMove(&handle(), home + QPoint(-26, 14));
     painted();
@@ -206,17 +200,16 @@ TEST_F(ReflectionsRender, DragStepRepaintsOnlyAroundTheCrossAndItsLines) {
 TEST_F(ReflectionsRender, SecondCheckRestartsTheMessageTime) {
     constexpr int period = 400;
     screen().timer("tmrmessage").setInterval(period);
-    QWidget* check = window("reflections").widgetFor(screen().control("cmdsoln"));
-    ASSERT_NE(check, nullptr);
+    const ui::Control& check = screen().control("cmdsoln");
     const ui::Control& message = screen().control("Label4");
     QElapsedTimer clock;
     clock.start();
-    clickAt(*check, check->rect().center());
+    clickOn("reflections", check);
     ASSERT_TRUE(message.visible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return clock.elapsed() >= period / 2; }, 5000));
     ASSERT_TRUE(message.visible());
     clock.restart();
-    clickAt(*check, check->rect().center());
+    clickOn("reflections", check);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !message.visible(); }, 10000));
     EXPECT_GE(clock.elapsed(), period - 20);
 }

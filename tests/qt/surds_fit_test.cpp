@@ -2,10 +2,12 @@
 // covers its radicand's drawn characters and runs above them.
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <cmath>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "qt/convert.h"
+#include "qt/fonts.h"
 #include "support/kit.h"
 #include "support/qt_fixture.h"
 #include "surds/surds.h"
@@ -38,29 +40,36 @@ const Covered roots[] = {
     {"Line2", 38, "Label52"},    {"Line2", 41, "Label54"},
 };
 
-// Where a label's text is drawn: the left of its advance and its first baseline, in pixels
-// from the label's own top left corner, and its metrics.
+// A line of a label's text as the display list places it: the start of its baseline in pixels
+// from the label's own top left corner (on whole pixels, as it is drawn), and its font.
 struct Placed {
+    QString text;
     QFont font;
     double left;
     double baseline;
     // The outline of the text, or of its first characters, from the start of its baseline.
-    QRectF ink(const QString& text) const {
+    QRectF ink(const QString& part) const {
         QPainterPath outline;
-        outline.addText(0, 0, font, text);
+        outline.addText(0, 0, font, part);
         return outline.boundingRect();
     }
 };
 
-Placed placed(const ui::Control& label) {
-    const QFont font = ui::qt::toQFont(label.font());
-    const QFontMetricsF metrics(font);
-    const double spare =
-        label.width() / px - metrics.horizontalAdvance(QString::fromStdString(label.caption()));
-    double left = 0;
-    if (label.alignment() == ui::Alignment::Centre) left = spare / 2;
-    if (label.alignment() == ui::Alignment::Right) left = spare;
-    return {font, left, ui::qt::ascentShortfall(font) + metrics.ascent()};
+// A control's top left corner in the window: each container's on a whole pixel, and the
+// control's own rounded from there.
+QPointF cornerOf(const ui::Control& c) {
+    const QPointF outer = c.container() ? cornerOf(*c.container()) : QPointF();
+    return {std::round(outer.x() + c.left() / px), std::round(outer.y() + c.top() / px)};
+}
+
+std::vector<Placed> placed(const ui::DisplayList& list, const ui::Control& label) {
+    const QPointF corner = cornerOf(label);
+    std::vector<Placed> lines;
+    for (const ui::Primitive& p : list.items)
+        if (p.control == &label && p.kind == ui::Primitive::Kind::Text)
+            lines.push_back({QString::fromStdString(p.text), ui::qt::toQFont(p.face),
+                             p.x1 - corner.x(), p.y1 - corner.y()});
+    return lines;
 }
 
 class SurdsFit : public QtAppTest {
@@ -77,32 +86,38 @@ protected:
             screen().pose(q);
             screen().cmdsoln_Click();
         });
-        checkLabels();
-        checkRoots();
+        const ui::DisplayList list = ui::displayList(screen(), {0, 0, 792, 566}, 1, measure);
+        checkLabels(list);
+        checkRoots(list);
     }
 
     // Clipped: the advance wider than the label, or ink outside it.
-    void checkLabels() {
+    void checkLabels(const ui::DisplayList& list) {
         for (const auto& owned : screen().controls()) {
             const ui::Control& c = *owned;
             if (c.kind() != ui::ControlKind::Label || !kit::onView(c) || c.caption().empty())
                 continue;
-            const QString caption = QString::fromStdString(c.caption());
-            const Placed at = placed(c);
-            const QRectF ink = at.ink(caption);
-            if (at.left < 0 || at.left + ink.left() < 0 || at.left + ink.right() > c.width() / px ||
-                at.baseline + ink.top() < 0 || at.baseline + ink.bottom() > c.height() / px)
-                clipped.insert(c.name() + " \"" + c.caption() + "\"");
+            const std::vector<Placed> lines = placed(list, c);
+            if (lines.empty()) clipped.insert(c.name() + " not drawn");
+            for (const Placed& at : lines) {
+                const QRectF ink = at.ink(at.text);
+                if (at.left < 0 || at.left + ink.left() < 0 ||
+                    at.left + ink.right() > c.width() / px || at.baseline + ink.top() < 0 ||
+                    at.baseline + ink.bottom() > c.height() / px)
+                    clipped.insert(c.name() + " \"" + c.caption() + "\"");
+            }
         }
     }
 
-    void checkRoots() {
+    void checkRoots(const ui::DisplayList& list) {
         for (const Covered& r : roots) {
             const ui::Control& bar = screen().control(r.line, r.bar);
             const ui::Control& label = screen().control(r.label);
             if (!kit::onView(bar) || !kit::onView(label)) continue;
-            const QString text = QString::fromStdString(label.caption()).left(r.characters);
-            const Placed at = placed(label);
+            const std::vector<Placed> lines = placed(list, label);
+            if (lines.empty()) continue;
+            const Placed& at = lines.front();
+            const QString text = at.text.left(r.characters);
             const QRectF ink = at.ink(text);
             const double left = label.left() / px + at.left + ink.left();
             const double right = label.left() / px + at.left + ink.right();
@@ -116,6 +131,7 @@ protected:
         }
     }
 
+    ui::qt::FontMeasure measure;
     std::set<std::string> clipped;
     std::set<std::string> uncovered;
 };

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QPointer>
 #include <filesystem>
 
@@ -7,10 +6,6 @@
 namespace {
 
 using TitleRender = QtAppTest;
-
-QAbstractButton& button(ui::qt::ScreenWindow& w, ui::Screen& s, const char* name) {
-    return dynamic_cast<QAbstractButton&>(*w.widgetFor(s.control(name)));
-}
 
 TEST_F(TitleRender, GreyGroundAndOpeningPicture) {
     registry.show("Titlefrm");
@@ -48,10 +43,10 @@ TEST_F(TitleRender, MissingPictureShowsTheBlueStandardScreen) {
 
 TEST_F(TitleRender, RealClickOnExitEndsTheProgram) {
     registry.show("Titlefrm");
-    auto& w = window("Titlefrm");
-    QAbstractButton& exit = button(w, registry.screen("Titlefrm"), "Command2");
-    EXPECT_EQ(exit.geometry(), QRect(2760 / 15, 6000 / 15, 1335 / 15, 375 / 15));
-    clickAt(exit, exit.rect().center());
+    const ui::Control& exit = registry.screen("Titlefrm").control("Command2");
+    // In the window: its frame stands 90 twips above the client area.
+    EXPECT_EQ(rectOf("Titlefrm", exit), QRect(2760 / 15, (6000 - 90) / 15, 1335 / 15, 375 / 15));
+    clickOn("Titlefrm", exit);
     EXPECT_TRUE(registry.ended());
     EXPECT_FALSE(registry.isLoaded("Titlefrm"));
 }
@@ -60,8 +55,7 @@ TEST_F(TitleRender, RealClickOnOkUnloadsTheScreenWhoseButtonWasClicked) {
     registry.show("Titlefrm");
     auto& w = window("Titlefrm");
     const QPointer<QWidget> titleWindow = &w;
-    QAbstractButton& ok = button(w, registry.screen("Titlefrm"), "Command1");
-    clickAt(ok, ok.rect().center());
+    clickOn("Titlefrm", registry.screen("Titlefrm").control("Command1"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(registry.isLoaded("Titlefrm"));
     EXPECT_TRUE(registry.screen("intro0").shown());

@@ -41,10 +41,8 @@ TEST_F(Touch, TapTogglesAHamiltonianEdge) {
 TEST_F(Touch, TapPressesAButton) {
     registry.deliver([&] { registry.show("hamilton"); });
     QCoreApplication::processEvents();
-    QWidget* jotterButton =
-        window("hamilton").widgetFor(registry.screen("hamilton").control("cmdjotter"));
-    ASSERT_NE(jotterButton, nullptr);
-    tap(*jotterButton, {30, 15});
+    const QRect jotterButton = rectOf("hamilton", registry.screen("hamilton").control("cmdjotter"));
+    tap(window("hamilton"), jotterButton.topLeft() + QPoint(30, 15));
     EXPECT_TRUE(registry.isLoaded("jotter"));
 }
 
@@ -52,10 +50,8 @@ TEST_F(Touch, OneFingerDragMovesACrossAndItSnaps) {
     registry.deliver([&] { registry.show("reflections"); });
     QCoreApplication::processEvents();
     ui::Screen& s = registry.screen("reflections");
-    QWidget& picture = *window("reflections").widgetFor(s.control("Picturegraph"));
-    auto onWindow = [&](int x, int y) {
-        return picture.mapTo(&window("reflections"), atTwips(x, y));
-    };
+    const QPoint picture = rectOf("reflections", s.control("Picturegraph")).topLeft();
+    auto onWindow = [&](int x, int y) { return picture + atTwips(x, y); };
     // From the red cross's home to near grid point (2, 3), at 5100, 2100 in the drawing area.
     drag(window("reflections"), {onWindow(8450, 2600), onWindow(7000, 2400), onWindow(5160, 2040)});
     const ui::Control& red = s.control("Labelred");

@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
+#include <optional>
 
 #include "app/registry.h"
 #include "program/screens.h"
+#include "qt/convert.h"
 #include "qt/qt_platform.h"
 #include "ui/twips.h"
 
@@ -32,12 +34,20 @@ protected:
     static QColor colourAt(const QImage& image, int xTwips, int yTwips) {
         return image.pixelColor(atTwips(xTwips, yTwips));
     }
-    // At a point of a widget, as the window system gives it: to the window, which hands it to
-    // the model (a widget sent the click itself would take it whatever the model says).
+    // A click at a point of a window, as the window system gives it: the window hands it to
+    // the model.
     void clickAt(QWidget& target, QPoint at) {
-        QTest::mouseClick(target.window(), Qt::LeftButton, Qt::NoModifier,
-                          target.mapTo(target.window(), at));
+        QTest::mouseClick(&target, Qt::LeftButton, Qt::NoModifier, at);
         QCoreApplication::processEvents();
+    }
+    // Where a control lies in its screen's window now, in the window's pixels.
+    QRect rectOf(const std::string& name, const ui::Control& c) {
+        return ui::qt::toWindowRect(window(name).view(), registry.screen(name).areaOf(c));
+    }
+    // A click on a control: at its centre, or `at` from its top left corner.
+    void clickOn(const std::string& name, const ui::Control& c, std::optional<QPoint> at = {}) {
+        const QRect r = rectOf(name, c);
+        clickAt(window(name), at ? r.topLeft() + *at : r.center());
     }
 
     ui::qt::QtPlatform platform;
