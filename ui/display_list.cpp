@@ -41,30 +41,35 @@ FaceMetrics metricsOf(std::string_view family) {
 enum class Vertical { Top, Centre };
 
 // Lines of a text in a box, broken at spaces where they would overrun it and at line breaks.
+// A line's width is the sum of its words' and spaces': each word is measured once, however
+// long the paragraph.
 std::vector<std::string> breakLines(std::string_view text, const FontFace& face, double width,
                                     bool wrap, TextMeasure& measure) {
     std::vector<std::string> lines;
+    const double space = wrap ? measure.width(face, " ") : 0;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = text.find('\n', start);
         std::string_view paragraph = text.substr(start, end - start);
         if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
         std::string line;
+        double used = 0;
         std::size_t at = 0;
         while (wrap && at < paragraph.size()) {
-            const std::size_t space = paragraph.find(' ', at);
+            const std::size_t gap = paragraph.find(' ', at);
             const std::string_view word =
-                paragraph.substr(at, space == std::string_view::npos ? space : space - at);
-            const std::string longer =
-                line.empty() ? std::string(word) : line + " " + std::string(word);
-            if (!line.empty() && measure.width(face, longer) > width) {
-                lines.push_back(line);
-                line = std::string(word);
-            } else {
-                line = longer;
+                paragraph.substr(at, gap == std::string_view::npos ? gap : gap - at);
+            const double w = measure.width(face, word);
+            if (!line.empty() && used + space + w > width) {
+                lines.push_back(std::move(line));
+                line.clear();
+                used = 0;
             }
-            if (space == std::string_view::npos) break;
-            at = space + 1;
+            if (!line.empty()) line += ' ', used += space;
+            line += word;
+            used += w;
+            if (gap == std::string_view::npos) break;
+            at = gap + 1;
         }
         lines.push_back(wrap ? line : std::string(paragraph));
         if (end == std::string_view::npos) break;
