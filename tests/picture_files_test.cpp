@@ -98,6 +98,19 @@ TEST_F(PictureFiles, MissingOrUnreadableFailsAndSaysWhereItLooked) {
     }
 }
 
+// Every control showing a file shows one decoded picture, however it spells the path; once
+// nothing shows it, it goes.
+TEST_F(PictureFiles, OneDecodedPicturePerFileWhileShown) {
+    FakePlatform platform;
+    platform.folders = folders();
+    put("work/Images/exit.jpg");
+    ui::Picture first = *ui::loadPicture(platform, "Images\\exit.jpg");
+    EXPECT_EQ(*ui::loadPicture(platform, "images/EXIT.jpg"), first);
+    const std::weak_ptr<const ui::PictureData> kept = first;
+    first.reset();
+    EXPECT_TRUE(kept.expired());
+}
+
 TEST_F(PictureFiles, ABadPictureIsSaidOnceAndTriedAgainEachTime) {
     FakePlatform platform;
     platform.folders = folders();

@@ -70,7 +70,7 @@ std::optional<Picture> loadPicture(Platform& platform, std::string_view path) {
     const std::vector<fs::path> folders = platform.pictureFolders();
     const std::optional<fs::path> file = findPictureFile(path, folders);
     if (file) {
-        if (Picture picture = platform.decodePicture(*file)) return picture;
+        if (Picture picture = platform.sharedPicture(*file)) return picture;
     }
     std::string written;  // one spelling for "Images\exit.jpg" and "images/EXIT.jpg"
     for (const std::string& part : pathParts(path)) written.append("/").append(lowered(part));

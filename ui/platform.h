@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -73,6 +74,15 @@ public:
         return failedPictures_.insert(picture).second;
     }
 
+    // A file's picture, decoded once and shared by every control that shows it while any does;
+    // a file that fails to decode is tried again next time.
+    Picture sharedPicture(const std::filesystem::path& file) {
+        std::weak_ptr<const PictureData>& kept = pictures_[file];
+        Picture picture = kept.lock();
+        if (!picture) kept = picture = decodePicture(file);
+        return picture;
+    }
+
     void setEventSink(EventSink* sink) { sink_ = sink; }
     EventSink* eventSink() const { return sink_; }
     // Every input and timer tick enters the screens through here.
@@ -86,6 +96,7 @@ public:
 private:
     EventSink* sink_ = nullptr;
     std::set<std::string> failedPictures_;
+    std::map<std::filesystem::path, std::weak_ptr<const PictureData>> pictures_;
 };
 
 }  // namespace ui
