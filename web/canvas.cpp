@@ -13,8 +13,8 @@ std::string cssFont(const FontFace& face) {
     const char* family = face.family == "Arial"             ? "'Quillon Sans'"
                          : face.family == "Times New Roman" ? "'Quillon Serif'"
                                                             : "'Quillon Tahoma'";
-    return std::string(face.bold ? "bold " : "normal ") + std::to_string(face.pixels * 10) +
-           "px " + family;
+    return std::string(face.bold ? "bold " : "normal ") + std::to_string(face.pixels * 10) + "px " +
+           family;
 }
 
 double CanvasMeasure::width(const FontFace& face, std::string_view text) {
