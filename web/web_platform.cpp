@@ -1,6 +1,5 @@
 #include "web/web_platform.h"
 
-#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
@@ -8,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "ui/jpeg_size.h"
 #include "ui/twips.h"
-#include "web/jpeg_size.h"
 #include "web/web_picture.h"
 
 using emscripten::val;
@@ -40,14 +39,6 @@ private:
     int intervalMs_ = 0;
 };
 
-// JavaScript, not C++: left as written.
-// clang-format off
-EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
-    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'image/jpeg'});
-    return allocateUTF8(URL.createObjectURL(blob));
-});
-// clang-format on
-
 }  // namespace
 
 WebPlatform::WebPlatform()
@@ -72,9 +63,12 @@ Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::optional<Size> size = jpegSize(bytes);
     if (!size) return nullptr;
-    char* url = quillon_blob_url(bytes.data(), static_cast<int>(bytes.size()));
-    auto picture = std::make_shared<WebPicture>(size->width, size->height, url);
-    std::free(url);
+    // The browser copies the bytes from the model's memory; the image sniffs its own type.
+    const val view(emscripten::typed_memory_view(
+        bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+    const val blob = val::global("Blob").new_(val::array(std::vector<val>{view}));
+    auto picture = std::make_shared<WebPicture>(
+        size->width, size->height, val::global("URL").call<std::string>("createObjectURL", blob));
     pictures_.emplace(file, picture);
     return picture;
 }
@@ -155,18 +149,12 @@ void WebPlatform::announce(Screen&, const std::string& text) {
 
 void WebPlatform::refresh() {
     bool fills = false;
-    bool blanked = false;
     for (const auto& [screen, window] : windows_) {
         window->sync();
         fills = fills || (screen->shown() && screen->view().fillsDisplay);
-        blanked = blanked || screen->blanked();
     }
     restack();
     if (WebWindow* active = activeWindow()) active->takeFocus();
-    if (blanked != blanked_) {
-        blanked_ = blanked;
-        val::global("Quillon").call<void>("blank", blanked);
-    }
     // Projector mode is the browser's full screen, where the page may have it.
     if (fills != wantsFullScreen_) {
         wantsFullScreen_ = fills;

@@ -58,7 +58,6 @@ private:
     std::vector<WebWindow*> stacking_;  // back to front
     int nextId_ = 1;
     bool wantsFullScreen_ = false;
-    bool blanked_ = false;
 };
 
 }  // namespace ui::web
