@@ -52,11 +52,6 @@ EMSCRIPTEN_KEEPALIVE int quillon_key(int code) {
     return platform->eventSink()->keyPressed(*w->screen(), keys[code]) ? 1 : 0;
 }
 
-// A press on the blanked page brings the lesson back.
-EMSCRIPTEN_KEEPALIVE void quillon_unblank() {
-    if (platform && platform->eventSink()) platform->eventSink()->blankEnded();
-}
-
 // A key on a focused button, option button or tick box.
 EMSCRIPTEN_KEEPALIVE void quillon_activate(int window, int control) {
     ui::web::WebWindow* w = platform ? platform->windowNumbered(window) : nullptr;
