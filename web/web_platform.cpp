@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "ui/jpeg_size.h"
+#include "ui/text_overflow.h"
 #include "ui/twips.h"
 #include "web/web_picture.h"
 
@@ -25,7 +26,8 @@ public:
         if (id_ && intervalMs_ == intervalMs) return;
         stop();
         intervalMs_ = intervalMs;
-        id_ = emscripten_set_interval(&WebTimerSource::fire, intervalMs, this);
+        id_ = emscripten_set_interval(
+            [](void* self) { static_cast<WebTimerSource*>(self)->tick_(); }, intervalMs, this);
     }
     void stop() override {
         if (id_) emscripten_clear_interval(id_);
@@ -33,7 +35,6 @@ public:
     }
 
 private:
-    static void fire(void* self) { static_cast<WebTimerSource*>(self)->tick_(); }
     std::function<void()> tick_;
     long id_ = 0;
     int intervalMs_ = 0;
@@ -136,9 +137,12 @@ void WebPlatform::repaintWhole() {
     for (const auto& [screen, window] : windows_) window->repaintWhole();
 }
 
-std::string WebPlatform::overflowingTexts() const {
+std::string WebPlatform::overflowingTexts() {
     std::string out;
-    for (const auto& [screen, window] : windows_) out += window->overflowingTexts();
+    for (const auto& [screen, window] : windows_)
+        if (screen->shown())
+            for (const std::string& text : ui::overflowingTexts(window->list(), measure_))
+                out += screen->name() + " " + text + "\n";
     return out;
 }
 

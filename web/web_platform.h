@@ -42,8 +42,9 @@ public:
     TextMeasure& measure() { return measure_; }
     // Every window painted again: a picture has arrived.
     void repaintWhole();
-    // The texts of the shown windows that reach outside their clip, a line each.
-    std::string overflowingTexts() const;
+    // The texts of the shown windows that reach outside their clip, a line each
+    // ("screen name[index]: text").
+    std::string overflowingTexts();
 
 private:
     void restack();

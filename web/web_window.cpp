@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "ui/repaint_reach.h"
-#include "ui/text_overflow.h"
 #include "ui/twips.h"
 #include "web/canvas.h"
 #include "web/web_platform.h"
@@ -103,16 +102,8 @@ PixelRect WebWindow::windowRect() const {
             (v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale) / twipsPerPixel};
 }
 
-// The list for the screen as it stands, made again only when something in it changed: a new
-// segment changes nothing in it.
-const DisplayList& WebWindow::list() {
-    const std::string key = std::to_string(screen_->revision()) + canvasSize_ +
-                            (screen_->surface().untouched() ? "" : "s") +
-                            std::to_string(screen_->surfaceColour());
-    if (key != listKey_)
-        listKey_ = key,
-        list_ = displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
-    return list_;
+DisplayList WebWindow::list() const {
+    return displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
 }
 
 // Only changed controls' elements are written again; what changed on view is painted at the
@@ -160,12 +151,14 @@ void WebWindow::schedule(const Repaint& repaint, std::vector<PixelRect>& into) {
 void WebWindow::paintPending() {
     frameRequest_ = 0;
     const double ratio = platform_.pixelRatio();
-    const bool shown = screen_ && screen_->shown();
-    if (shown && (wholePending_ || !pendingAreas_.empty()))
-        paintList(painter_, list(), wholePending_ ? Repaint{} : Repaint{false, pendingAreas_},
-                  ratio, false);
-    if (shown && !wholePending_ && !pendingAbove_.empty())
-        paintList(painter_, list(), {false, pendingAbove_}, ratio, true);
+    if (screen_ && screen_->shown()) {
+        const DisplayList shows = list();
+        if (wholePending_ || !pendingAreas_.empty())
+            paintList(painter_, shows, wholePending_ ? Repaint{} : Repaint{false, pendingAreas_},
+                      ratio, false);
+        if (!wholePending_ && !pendingAbove_.empty())
+            paintList(painter_, shows, {false, pendingAbove_}, ratio, true);
+    }
     wholePending_ = false;
     pendingAreas_.clear();
     pendingAbove_.clear();
@@ -252,14 +245,6 @@ void WebWindow::takeFocus() {
     } else if (platform_.desktop().call<bool>("contains", active)) {
         active.call<void>("blur");
     }
-}
-
-std::string WebWindow::overflowingTexts() {
-    std::string out;
-    if (!screen_ || !screen_->shown()) return out;
-    for (const std::string& text : ui::overflowingTexts(list(), platform_.measure()))
-        out += screen_->name() + " " + text + "\n";
-    return out;
 }
 
 // One segment onto the kept drawing and the canvas, then what lies above it there: a move costs

@@ -37,8 +37,8 @@ public:
     Control* controlNumbered(int number) const;
     // The page's keyboard focus onto the model's focused control, so a screen reader says it.
     void takeFocus();
-    // The texts the model laid out beyond their clip, a line each ("screen name[index]: text").
-    std::string overflowingTexts();
+    // What the screen shows as it stands.
+    DisplayList list() const;
 
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
@@ -56,7 +56,6 @@ private:
     void describe(const Control& c, Node& n);
     void syncTabList();
     PixelRect windowRect() const;
-    const DisplayList& list();
     // What to paint at the next frame: the whole window, or these areas in full, or only what
     // lies above the Jotter's drawing (its new segments are on the canvas already).
     void schedule(const Repaint& repaint, std::vector<PixelRect>& into);
@@ -72,8 +71,6 @@ private:
     std::string frameWritten_;
     std::string canvasSize_;
     std::map<const Control*, Node> nodes_;
-    DisplayList list_;
-    std::string listKey_;  // what the list was made from
     bool wholePending_ = false;
     std::vector<PixelRect> pendingAreas_;
     std::vector<PixelRect> pendingAbove_;
