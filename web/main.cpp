@@ -47,8 +47,7 @@ EMSCRIPTEN_KEEPALIVE int quillon_key(int code) {
                             Key::Tab,   Key::BackTab,  Key::Enter, Key::Space, Key::Left,
                             Key::Up,    Key::Down,     Key::B,     Key::Period};
     ui::web::WebWindow* w = platform ? platform->activeWindow() : nullptr;
-    if (!w || !w->screen() || !platform->eventSink() || code < 0 || code >= int(std::size(keys)))
-        return 0;
+    if (!w || !platform->eventSink() || code < 0 || code >= int(std::size(keys))) return 0;
     return platform->eventSink()->keyPressed(*w->screen(), keys[code]) ? 1 : 0;
 }
 

@@ -47,8 +47,6 @@ WebPlatform::WebPlatform()
     displayChanged();
 }
 
-WebPlatform::~WebPlatform() = default;
-
 // The desktop the page keeps: the browser's viewport, or the whole display while full screen.
 // Read once a change, not on every event: reading a size makes the browser lay out.
 void WebPlatform::displayChanged() {
@@ -113,7 +111,7 @@ void WebPlatform::restack() {
     int z = 1;
     for (bool topmost : {false, true})
         for (WebWindow* w : stacking_)
-            if (w->screen() && w->screen()->topmost() == topmost) w->setStacking(z++);
+            if (w->screen()->topmost() == topmost) w->setStacking(z++);
     for (WebWindow* w : stacking_) w->setActive(w == activeWindow());
 }
 

@@ -15,7 +15,6 @@ namespace ui::web {
 class WebPlatform : public Platform {
 public:
     WebPlatform();
-    ~WebPlatform() override;
 
     Size displaySize() const override { return display_; }
     // Device pixels to a logical one.

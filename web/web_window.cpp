@@ -32,15 +32,12 @@ void setAttribute(const val& element, const char* name, const std::string& value
         element.call<void>("setAttribute", std::string(name), value);
 }
 
-// The window system's frame: a caption bar with its close box, and the client area with the
-// canvas, the controls' elements over it and the tab list.
+// The window system's frame, as the page's template draws it.
 val makeFrame(const std::string& screen, int id) {
-    val frame = val::global("document").call<val>("createElement", std::string("div"));
-    frame.set("className", std::string("window"));
-    frame.set("innerHTML",
-              std::string("<div class=caption><span></span><button class=close tabindex=-1 "
-                          "aria-label=Close>\u00D7</button></div><div class=client><canvas>"
-                          "</canvas><div class=design></div><div class=tabs></div></div>"));
+    val frame =
+        val::global("document")
+            .call<val>("getElementById", std::string("window"))["content"]["firstElementChild"]
+            .call<val>("cloneNode", true);
     frame["dataset"].set("screen", screen);
     frame["dataset"].set("window", id);
     return frame;
@@ -57,13 +54,8 @@ WebWindow::WebWindow(WebPlatform& platform, Screen& screen, int id)
 
 WebWindow::~WebWindow() {
     if (frameRequest_) emscripten_cancel_animation_frame(frameRequest_);
-    detach();
+    screen_->surface().setListener(nullptr);
     frame_.call<void>("remove");
-}
-
-void WebWindow::detach() {
-    if (screen_) screen_->surface().setListener(nullptr);
-    screen_ = nullptr;
 }
 
 val WebWindow::part(const char* selector) const {
@@ -109,7 +101,6 @@ DisplayList WebWindow::list() const {
 // Only changed controls' elements are written again; what changed on view is painted at the
 // next frame, however many events came before it.
 void WebWindow::sync() {
-    if (!screen_) return;
     const double ratio = platform_.pixelRatio();
     const PixelRect window = windowRect();
     const std::string canvasSize =
@@ -151,7 +142,7 @@ void WebWindow::schedule(const Repaint& repaint, std::vector<PixelRect>& into) {
 void WebWindow::paintPending() {
     frameRequest_ = 0;
     const double ratio = platform_.pixelRatio();
-    if (screen_ && screen_->shown()) {
+    if (screen_->shown()) {
         const DisplayList shows = list();
         if (wholePending_ || !pendingAreas_.empty())
             paintList(painter_, shows, wholePending_ ? Repaint{} : Repaint{false, pendingAreas_},
@@ -234,7 +225,6 @@ void WebWindow::syncTabList() {
 }
 
 void WebWindow::takeFocus() {
-    if (!screen_) return;
     const val active = val::global("document")["activeElement"];
     if (const Control* c = screen_->focused()) {
         const val element = nodeFor(*c).element;

@@ -25,8 +25,6 @@ public:
 
     Screen* screen() const { return screen_; }
     int id() const { return id_; }
-    // The screen is going: forget it, so nothing here reaches it again.
-    void detach();
     // Brings the canvas and every element up to date with the model.
     void sync();
     // Paints everything again at the next frame: a picture has arrived.
@@ -62,7 +60,7 @@ private:
     void paintPending();
 
     WebPlatform& platform_;
-    Screen* screen_;
+    Screen* const screen_;
     int id_;
     std::uint64_t syncedRevision_ = ~0ULL;
     emscripten::val frame_;
