@@ -56,7 +56,6 @@ const Row rows[] = {
      {{.name = "L", .caption = "Menu 1"}},
      "button text 'Menu 1' focusable",
      true},
-    {"Button", {button}, "button text 'OK' focusable"},
     {"PictureButtonIsReadByItsCaption",
      {with(button, [](auto& d) { d.caption = "Exit"; })},
      "button name 'Exit' focusable",
@@ -79,16 +78,12 @@ const Row rows[] = {
       with(button, [](auto& d) { d.container = "F"; })},
      "button text 'OK'"},
     {"FrameIsAGroupByItsCaption", {frame}, "group name 'Answer'"},
-    {"DecorationIsHidden", {{.kind = ControlKind::Image, .name = "I"}}, "hidden"},
     {"EdgeAsAButton",
      {{.kind = ControlKind::Line,
        .name = "E",
        .role = Role::Button,
        .accessibleName = "edge 1 to 2, chosen"}},
      "button name 'edge 1 to 2, chosen' focusable"},
-    {"TabByItsRole",
-     {{.name = "T", .caption = "Menu 2", .role = Role::Tab}},
-     "tab text 'Menu 2' focusable"},
     {"FocusedByAKeyHasItsRing", {button}, "button text 'OK' focusable ring", false, false, true},
 };
 
@@ -106,18 +101,5 @@ TEST_P(Access, AsAScreenReaderIsTold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Access, ::testing::ValuesIn(rows), kit::byName);
-
-// The ring leaves with a press of the pointer; the focus stays.
-TEST(AccessRing, OnlyWhileTheKeyboardIsInUse) {
-    FakePlatform platform;
-    const ui::ControlDesign controls[] = {button};
-    ui::Screen screen{platform, "read", {.clientWidth = 3000, .clientHeight = 3000}, controls};
-    const ui::Control& b = screen.control("B");
-    EXPECT_FALSE(ui::accessOf(screen, b).ring);
-    screen.key(ui::Key::Tab);
-    EXPECT_TRUE(ui::accessOf(screen, b).ring);
-    screen.pointer({ui::PointerAction::Press, ui::LeftButton, 0, 2900, 2900});
-    EXPECT_FALSE(ui::accessOf(screen, b).ring);
-}
 
 }  // namespace

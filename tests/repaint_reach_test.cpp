@@ -40,11 +40,6 @@ const Row rows[] = {
      {42, 8, 1, 1},
      true},
     {"LineBeyondItsPen", make(K::Line, all, {}, 10, 10, 40, 10, 3), {44, 8, 1, 1}, false},
-    {"BackwardLineReachesAsForward",
-     make(K::Line, all, {}, 40, 30, 10, 10, 1),
-     {12, 12, 1, 1},
-     true},
-    {"OutlineByItsBox", make(K::Outline, all, {10, 10, 20, 20}), {5, 5, 6, 6}, true},
 };
 
 class RepaintReach : public ::testing::TestWithParam<Row> {};
@@ -56,10 +51,6 @@ TEST_P(RepaintReach, PaintsOnlyWhatTouchesAnArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RepaintReach, ::testing::ValuesIn(rows), kit::byName);
-
-TEST(RepaintReach, NoAreasReachNothing) {
-    EXPECT_FALSE(ui::reaches(make(K::Fill, all, all), {false, {}}));
-}
 
 // Twips are 15 to a pixel; the pen reaches half its width at the view's scale, two more for
 // smoothing.
