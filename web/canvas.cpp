@@ -1,8 +1,6 @@
 #include "web/canvas.h"
 
-#include <algorithm>
-
-#include "ui/surface.h"
+#include "ui/repaint_reach.h"
 #include "web/web_picture.h"
 
 using emscripten::val;
@@ -18,55 +16,23 @@ std::string cssFont(const FontFace& face) {
 }
 
 double CanvasMeasure::width(const FontFace& face, std::string_view text) {
-    std::string key{face.family};
-    key += face.bold ? '*' : ' ';
-    key += std::to_string(face.pixels);
-    key += '\n';
-    key += text;
+    const std::string font = cssFont(face);
+    std::string key = font + '\n' + std::string(text);
     if (const auto it = widths_.find(key); it != widths_.end()) return it->second;
     // Starting afresh is as good as any rule for what to forget: the screens in use refill it.
-    if (widths_.size() == kept) widths_.clear();
-    const double w = emscripten::val::global("Quillon").call<double>("measure", cssFont(face),
-                                                                     std::string(text));
-    widths_.emplace(std::move(key), w);
-    return w;
+    if (widths_.size() == 4096) widths_.clear();
+    const double w = val::global("Quillon").call<double>("measure", font, std::string(text));
+    return widths_.emplace(std::move(key), w).first->second;
 }
-
-namespace {
-
-// What a primitive may touch, within its clip.
-PixelRect reachOf(const Primitive& p) {
-    switch (p.kind) {
-        case Primitive::Kind::Text: return p.clip;
-        case Primitive::Kind::Line: {
-            const double l = std::min(p.x1, p.x2) - p.width, t = std::min(p.y1, p.y2) - p.width;
-            return intersected(p.clip, {l, t, std::max(p.x1, p.x2) + p.width - l,
-                                        std::max(p.y1, p.y2) + p.width - t});
-        }
-        default: return intersected(p.clip, p.rect);
-    }
-}
-
-bool reaches(const Primitive& p, const Repaint& repaint) {
-    if (repaint.whole) return true;
-    const PixelRect reach = reachOf(p);
-    return std::any_of(repaint.areas.begin(), repaint.areas.end(),
-                       [&](const PixelRect& a) { return a.intersects(reach); });
-}
-
-}  // namespace
 
 void paintList(const val& painter, const DisplayList& list, const Repaint& repaint,
                double devicePixelRatio, bool aboveStrokes) {
-    std::vector<double> numbers{devicePixelRatio, repaint.whole ? 0.0 : repaint.areas.size()};
-    for (const PixelRect& a : repaint.whole ? std::vector<PixelRect>{} : repaint.areas)
+    std::vector<double> numbers{devicePixelRatio, double(repaint.areas.size())};
+    for (const PixelRect& a : repaint.areas)
         numbers.insert(numbers.end(), {a.left, a.top, a.width, a.height});
+    const std::size_t header = numbers.size();
     std::string strings;
     int stringCount = 0;
-    auto add = [&](const std::string& s) {
-        strings += s + '\x1f';
-        return stringCount++;
-    };
     const Surface* surface = nullptr;
     bool below = aboveStrokes;
     for (const Primitive& p : list.items) {
@@ -75,36 +41,21 @@ void paintList(const val& painter, const DisplayList& list, const Repaint& repai
             continue;
         }
         if (!reaches(p, repaint)) continue;
-        int at = 0;
-        if (p.kind == Primitive::Kind::Text) {
-            at = add(cssFont(p.face));
-            add(p.text);
-        } else if (const auto* picture = dynamic_cast<const WebPicture*>(p.picture.get())) {
-            at = add(picture->url());
-        }
+        const int at = stringCount;
+        if (p.kind == Primitive::Kind::Text)
+            strings += cssFont(p.face) + '\x1f' + p.text + '\x1f', stringCount += 2;
+        else if (const auto* picture = dynamic_cast<const WebPicture*>(p.picture.get()))
+            strings += picture->url + '\x1f', stringCount += 1;
         if (p.surface) surface = p.surface;
-        numbers.insert(numbers.end(), {double(int(p.kind)),
-                                       p.clip.left,
-                                       p.clip.top,
-                                       p.clip.width,
-                                       p.clip.height,
-                                       p.rect.left,
-                                       p.rect.top,
-                                       p.rect.width,
-                                       p.rect.height,
-                                       double(p.colour),
-                                       p.filled || p.surface ? double(p.fill) : -1.0,
-                                       p.width,
-                                       p.x1,
-                                       p.y1,
-                                       p.x2,
-                                       p.y2,
-                                       p.cap == LineCap::Round ? 1.0 : 0.0,
-                                       p.dash,
-                                       double(at),
-                                       p.scale});
+        const double fill = p.filled || p.surface ? double(p.fill) : -1.0;
+        numbers.insert(numbers.end(),
+                       {double(p.kind), p.clip.left, p.clip.top, p.clip.width, p.clip.height,
+                        p.rect.left, p.rect.top, p.rect.width, p.rect.height, double(p.colour)});
+        numbers.insert(numbers.end(),
+                       {fill, p.width, p.x1, p.y1, p.x2, p.y2, double(p.cap == LineCap::Round),
+                        p.dash, double(at), p.scale});
     }
-    if (numbers.size() == 2 + 4 * std::size_t(numbers[1])) return;
+    if (numbers.size() == header) return;
     // Views on the model's own memory: nothing is copied, and the page reads them at once.
     static_assert(sizeof(Stroke) == 6 * sizeof(int));
     const std::size_t strokes = surface ? surface->strokes().size() : 0;

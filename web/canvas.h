@@ -13,14 +13,13 @@ namespace ui::web {
 // takes exact widths. The page measures and draws it a hundredth as large.
 std::string cssFont(const FontFace& face);
 
-// Text widths from the page's canvas, in the font the painter draws with. Widths are kept for
-// the texts met, up to a bound, so a day of screens never grows the cache without limit.
+// Text widths from the page's canvas, in the font the painter draws with, kept for the texts
+// met up to a bound, so a day of screens never grows the cache without limit.
 class CanvasMeasure : public TextMeasure {
 public:
     double width(const FontFace& face, std::string_view text) override;
 
 private:
-    static constexpr std::size_t kept = 4096;
     std::unordered_map<std::string, double> widths_;
 };
 

@@ -47,14 +47,8 @@ EMSCRIPTEN_KEEPALIVE int quillon_key(int code) {
                             Key::Tab,   Key::BackTab,  Key::Enter, Key::Space, Key::Left,
                             Key::Up,    Key::Down,     Key::B,     Key::Period};
     ui::web::WebWindow* w = platform ? platform->activeWindow() : nullptr;
-    if (!w || !w->screen() || !platform->eventSink() || code < 0 || code >= int(std::size(keys)))
-        return 0;
+    if (!w || !platform->eventSink() || code < 0 || code >= int(std::size(keys))) return 0;
     return platform->eventSink()->keyPressed(*w->screen(), keys[code]) ? 1 : 0;
-}
-
-// A press on the blanked page brings the lesson back.
-EMSCRIPTEN_KEEPALIVE void quillon_unblank() {
-    if (platform && platform->eventSink()) platform->eventSink()->blankEnded();
 }
 
 // A key on a focused button, option button or tick box.

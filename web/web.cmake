@@ -25,7 +25,7 @@ set_target_properties(quillon PROPERTIES SUFFIX .html
 target_link_libraries(quillon PRIVATE program web_backend)
 target_link_options(quillon PRIVATE
   -O2 -sSINGLE_FILE=1 -sMINIFY_HTML=0 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -lembind
-  "-sEXPORTED_RUNTIME_METHODS=['allocateUTF8','UTF8ToString','addRunDependency','removeRunDependency']"
+  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString','addRunDependency','removeRunDependency']"
   "SHELL:--shell-file ${CMAKE_BINARY_DIR}/shell.html"
   "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/Images@/Images"
   "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/opening@/opening")

@@ -7,14 +7,10 @@ namespace ui::web {
 
 // A picture as the page shows it: the file's bytes behind an object address, which the
 // browser decodes; the model knows only its size.
-class WebPicture : public PictureData {
-public:
-    WebPicture(int widthPx, int heightPx, std::string url)
-        : PictureData(widthPx, heightPx), url_(std::move(url)) {}
-    const std::string& url() const { return url_; }
-
-private:
-    std::string url_;
+struct WebPicture : PictureData {
+    WebPicture(int widthPx, int heightPx, std::string address)
+        : PictureData(widthPx, heightPx), url(std::move(address)) {}
+    std::string url;
 };
 
 }  // namespace ui::web

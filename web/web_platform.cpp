@@ -1,6 +1,5 @@
 #include "web/web_platform.h"
 
-#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
@@ -8,8 +7,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "ui/jpeg_size.h"
+#include "ui/text_overflow.h"
 #include "ui/twips.h"
-#include "web/jpeg_size.h"
 #include "web/web_picture.h"
 
 using emscripten::val;
@@ -26,7 +26,8 @@ public:
         if (id_ && intervalMs_ == intervalMs) return;
         stop();
         intervalMs_ = intervalMs;
-        id_ = emscripten_set_interval(&WebTimerSource::fire, intervalMs, this);
+        id_ = emscripten_set_interval(
+            [](void* self) { static_cast<WebTimerSource*>(self)->tick_(); }, intervalMs, this);
     }
     void stop() override {
         if (id_) emscripten_clear_interval(id_);
@@ -34,19 +35,10 @@ public:
     }
 
 private:
-    static void fire(void* self) { static_cast<WebTimerSource*>(self)->tick_(); }
     std::function<void()> tick_;
     long id_ = 0;
     int intervalMs_ = 0;
 };
-
-// JavaScript, not C++: left as written.
-// clang-format off
-EM_JS(char*, quillon_blob_url, (const char* bytes, int length), {
-    const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'image/jpeg'});
-    return allocateUTF8(URL.createObjectURL(blob));
-});
-// clang-format on
 
 }  // namespace
 
@@ -54,8 +46,6 @@ WebPlatform::WebPlatform()
     : desktop_(val::global("document").call<val>("getElementById", std::string("desktop"))) {
     displayChanged();
 }
-
-WebPlatform::~WebPlatform() = default;
 
 // The desktop the page keeps: the browser's viewport, or the whole display while full screen.
 // Read once a change, not on every event: reading a size makes the browser lay out.
@@ -72,9 +62,12 @@ Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::optional<Size> size = jpegSize(bytes);
     if (!size) return nullptr;
-    char* url = quillon_blob_url(bytes.data(), static_cast<int>(bytes.size()));
-    auto picture = std::make_shared<WebPicture>(size->width, size->height, url);
-    std::free(url);
+    // The browser copies the bytes from the model's memory; the image sniffs its own type.
+    const val view(emscripten::typed_memory_view(
+        bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+    const val blob = val::global("Blob").new_(val::array(std::vector<val>{view}));
+    auto picture = std::make_shared<WebPicture>(
+        size->width, size->height, val::global("URL").call<std::string>("createObjectURL", blob));
     pictures_.emplace(file, picture);
     return picture;
 }
@@ -118,7 +111,7 @@ void WebPlatform::restack() {
     int z = 1;
     for (bool topmost : {false, true})
         for (WebWindow* w : stacking_)
-            if (w->screen() && w->screen()->topmost() == topmost) w->setStacking(z++);
+            if (w->screen()->topmost() == topmost) w->setStacking(z++);
     for (WebWindow* w : stacking_) w->setActive(w == activeWindow());
 }
 
@@ -142,9 +135,12 @@ void WebPlatform::repaintWhole() {
     for (const auto& [screen, window] : windows_) window->repaintWhole();
 }
 
-std::string WebPlatform::overflowingTexts() const {
+std::string WebPlatform::overflowingTexts() {
     std::string out;
-    for (const auto& [screen, window] : windows_) out += window->overflowingTexts();
+    for (const auto& [screen, window] : windows_)
+        if (screen->shown())
+            for (const std::string& text : ui::overflowingTexts(window->list(), measure_))
+                out += screen->name() + " " + text + "\n";
     return out;
 }
 
@@ -155,18 +151,12 @@ void WebPlatform::announce(Screen&, const std::string& text) {
 
 void WebPlatform::refresh() {
     bool fills = false;
-    bool blanked = false;
     for (const auto& [screen, window] : windows_) {
         window->sync();
         fills = fills || (screen->shown() && screen->view().fillsDisplay);
-        blanked = blanked || screen->blanked();
     }
     restack();
     if (WebWindow* active = activeWindow()) active->takeFocus();
-    if (blanked != blanked_) {
-        blanked_ = blanked;
-        val::global("Quillon").call<void>("blank", blanked);
-    }
     // Projector mode is the browser's full screen, where the page may have it.
     if (fills != wantsFullScreen_) {
         wantsFullScreen_ = fills;

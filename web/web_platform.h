@@ -15,7 +15,6 @@ namespace ui::web {
 class WebPlatform : public Platform {
 public:
     WebPlatform();
-    ~WebPlatform() override;
 
     Size displaySize() const override { return display_; }
     // Device pixels to a logical one.
@@ -42,8 +41,9 @@ public:
     TextMeasure& measure() { return measure_; }
     // Every window painted again: a picture has arrived.
     void repaintWhole();
-    // The texts of the shown windows that reach outside their clip, a line each.
-    std::string overflowingTexts() const;
+    // The texts of the shown windows that reach outside their clip, a line each
+    // ("screen name[index]: text").
+    std::string overflowingTexts();
 
 private:
     void restack();
@@ -58,7 +58,6 @@ private:
     std::vector<WebWindow*> stacking_;  // back to front
     int nextId_ = 1;
     bool wantsFullScreen_ = false;
-    bool blanked_ = false;
 };
 
 }  // namespace ui::web

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/access.h"
 #include "ui/display_list.h"
 #include "ui/screen.h"
-#include "ui/surface.h"
 
 namespace ui::web {
 
@@ -25,21 +25,18 @@ public:
 
     Screen* screen() const { return screen_; }
     int id() const { return id_; }
-    // The screen is going: forget it, so nothing here reaches it again.
-    void detach();
     // Brings the canvas and every element up to date with the model.
     void sync();
     // Paints everything again at the next frame: a picture has arrived.
-    void repaintWhole();
-    void setStacking(int z);
+    void repaintWhole() { schedule({}, pendingAreas_); }
+    void setStacking(int z) { frame_["style"].set("zIndex", z); }
     void setActive(bool active);
-    void hide();
     // A control by the number its element carries, while the screen is here.
     Control* controlNumbered(int number) const;
     // The page's keyboard focus onto the model's focused control, so a screen reader says it.
     void takeFocus();
-    // The texts the model laid out beyond their clip, a line each ("screen name[index]: text").
-    std::string overflowingTexts();
+    // What the screen shows as it stands.
+    DisplayList list() const;
 
     void strokeAdded(const Stroke& stroke) override;
     void surfaceCleared() override;
@@ -48,25 +45,22 @@ private:
     struct Node {
         emscripten::val element;
         int number = 0;
-        std::string written;             // what the element says now, to write only changes
         std::uint64_t revision = ~0ULL;  // the control's, when last written
+        std::string written;             // what the element says now, to write only changes
     };
     Node& nodeFor(const Control& c);
-    emscripten::val containerElement(const Control* container);
     emscripten::val part(const char* selector) const;
     void syncFrame();
     void describe(const Control& c, Node& n);
     void syncTabList();
-    void restack();
     PixelRect windowRect() const;
-    const DisplayList& list();
     // What to paint at the next frame: the whole window, or these areas in full, or only what
     // lies above the Jotter's drawing (its new segments are on the canvas already).
     void schedule(const Repaint& repaint, std::vector<PixelRect>& into);
     void paintPending();
 
     WebPlatform& platform_;
-    Screen* screen_;
+    Screen* const screen_;
     int id_;
     std::uint64_t syncedRevision_ = ~0ULL;
     emscripten::val frame_;
@@ -75,9 +69,6 @@ private:
     std::string frameWritten_;
     std::string canvasSize_;
     std::map<const Control*, Node> nodes_;
-    std::vector<const Control*> order_;
-    DisplayList list_;
-    std::string listKey_;  // what the list was made from
     bool wholePending_ = false;
     std::vector<PixelRect> pendingAreas_;
     std::vector<PixelRect> pendingAbove_;

@@ -110,7 +110,15 @@ export const chromeJourneys = {
 
     // B blanks; the next key only brings the lesson back, the focus where it was.
     await tabTo(d, f => f.name === 'Option2', 'the cube');
-    const blanked = () => d.evaluate(() => getComputedStyle(document.getElementById('blank')).display !== 'none');
+    // Blank: every shown window's canvas black, two frames on.
+  const blanked = () => d.evaluate(async () => {
+    await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+    return [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none').every(w => {
+      const c = w.querySelector('canvas'), px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      for (let i = 0; i < px.length; i += 4) if (px[i] || px[i + 1] || px[i + 2]) return false;
+      return true;
+    });
+  });
     await d.key('b');
     await until(blanked, 'B to blank the page');
     await d.key('Tab');

@@ -4,10 +4,10 @@
 
 #include "ui/platform.h"
 
-namespace ui::web {
+namespace ui {
 
 // The width and height of a whole baseline or progressive JPEG, read from its frame header;
-// none for anything else. The browser decodes it; this is all the model needs to know.
+// none for anything else: all a backend that leaves the decoding to another (a browser) needs.
 std::optional<Size> jpegSize(std::string_view bytes);
 
-}  // namespace ui::web
+}  // namespace ui

@@ -1,6 +1,6 @@
-#include "web/jpeg_size.h"
+#include "ui/jpeg_size.h"
 
-namespace ui::web {
+namespace ui {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::optional<Size> jpegSize(std::string_view b) {
     return std::nullopt;
 }
 
-}  // namespace ui::web
+}  // namespace ui
