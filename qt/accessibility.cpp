@@ -7,6 +7,7 @@
 #include "qt/convert.h"
 #include "qt/qt_platform.h"
 #include "qt/screen_window.h"
+#include "ui/access.h"
 #include "ui/screen.h"
 
 namespace ui::qt {
@@ -57,12 +58,12 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!isValid() || !c_) return s;
-        const Screen& screen = *window_->screen();
-        s.focusable = screen.takesFocus(*c_);
-        s.focused = screen.focused() == c_;
-        s.disabled = c_->acts() && !c_->enabled();
-        s.checkable = c_->role() == Role::RadioButton || c_->role() == Role::CheckBox;
-        s.checked = s.checkable && c_->value() != 0;
+        const Access a = accessOf(*window_->screen(), *c_);
+        s.focusable = a.focusable;
+        s.focused = window_->screen()->focused() == c_;
+        s.disabled = a.disabled;
+        s.checkable = a.checkable;
+        s.checked = a.checked;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {

@@ -6,6 +6,7 @@
 #include "qt/convert.h"
 #include "qt/fonts.h"
 #include "qt/qt_picture.h"
+#include "ui/repaint_reach.h"
 
 namespace ui::qt {
 
@@ -14,20 +15,6 @@ namespace {
 using Kind = Primitive::Kind;
 
 QRectF toQRectF(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-// Where a primitive may leave paint before its clip: a pen reaches past its path.
-PixelRect reachOf(const Primitive& p) {
-    switch (p.kind) {
-        case Kind::Line:
-            return {std::min(p.x1, p.x2) - p.width, std::min(p.y1, p.y2) - p.width,
-                    std::abs(p.x2 - p.x1) + 2 * p.width, std::abs(p.y2 - p.y1) + 2 * p.width};
-        case Kind::Ellipse:
-            return {p.rect.left - p.width, p.rect.top - p.width, p.rect.width + 2 * p.width,
-                    p.rect.height + 2 * p.width};
-        case Kind::Text: return p.clip;
-        default: return p.rect;
-    }
-}
 
 // The primitive within `clip`, which lies inside its own.
 void paintWithin(QPainter& p, const Primitive& item, const PixelRect& clip, StrokeImage* strokes) {
@@ -93,7 +80,7 @@ void paint(QPainter& p, const DisplayList& list, const QRegion& region, StrokeIm
     };
     const PixelRect bounds = toPixelRect(region.boundingRect());
     for (const Primitive& item : list.items) {
-        const PixelRect reach = intersected(item.clip, reachOf(item));
+        const PixelRect reach = reachOf(item);
         if (!reach.intersects(bounds)) continue;
         // A pen's path costs the same however little of it shows: a line once, over all the
         // parts it reaches; anything else part by part.

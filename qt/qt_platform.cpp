@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -15,6 +15,7 @@
 #include "qt/accessibility.h"
 #include "qt/convert.h"
 #include "qt/qt_picture.h"
+#include "ui/jpeg_size.h"
 
 namespace ui::qt {
 
@@ -33,17 +34,6 @@ public:
 private:
     QTimer timer_;
 };
-
-// A whole JPEG: its start marker, and its end marker among the last bytes.
-bool isCompleteJpeg(const QByteArray& data) {
-    if (data.size() < 4 || static_cast<unsigned char>(data[0]) != 0xFF ||
-        static_cast<unsigned char>(data[1]) != 0xD8)
-        return false;
-    const qsizetype tail = std::max<qsizetype>(0, data.size() - 32);
-    return data.lastIndexOf(QByteArray("\xFF\xD9", 2)) >= tail;
-}
-
-constexpr int largestPictureSide = 8192;
 
 }  // namespace
 
@@ -78,12 +68,10 @@ Picture QtPlatform::decodePicture(const std::filesystem::path& file) {
     QFile in(QString::fromStdString(file.string()));
     if (!in.open(QIODevice::ReadOnly) || in.size() > 64 * 1024 * 1024) return nullptr;
     const QByteArray data = in.readAll();
-    if (!isCompleteJpeg(data)) return nullptr;
-    QImageReader reader(QString::fromStdString(file.string()), "jpeg");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > largestPictureSide || size.height() > largestPictureSide)
+    // The model reads the header: only a whole JPEG of a sane size reaches the decoder.
+    if (!jpegSize(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))))
         return nullptr;
-    QImage image = reader.read();
+    const QImage image = QImage::fromData(data, "jpeg");
     if (image.isNull()) return nullptr;
     return std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32));
 }

@@ -7,11 +7,15 @@
 
 namespace ui {
 
-namespace {
-
 PixelRect reachOf(const Primitive& p) {
     switch (p.kind) {
         case Primitive::Kind::Text: return p.clip;
+        // The edge's pen is centred on the rim, and smoothing reaches a pixel past it.
+        case Primitive::Kind::Ellipse: {
+            const double out = p.width / 2 + 1;
+            return intersected(p.clip, {p.rect.left - out, p.rect.top - out, p.rect.width + 2 * out,
+                                        p.rect.height + 2 * out});
+        }
         case Primitive::Kind::Line: {
             const double l = std::min(p.x1, p.x2) - p.width, t = std::min(p.y1, p.y2) - p.width;
             return intersected(p.clip, {l, t, std::max(p.x1, p.x2) + p.width - l,
@@ -20,8 +24,6 @@ PixelRect reachOf(const Primitive& p) {
         default: return intersected(p.clip, p.rect);
     }
 }
-
-}  // namespace
 
 bool reaches(const Primitive& p, const Repaint& repaint) {
     if (repaint.whole) return true;

@@ -5,6 +5,9 @@
 
 namespace ui {
 
+// Where a primitive may leave paint, within its clip: a pen reaches past its path.
+PixelRect reachOf(const Primitive& p);
+
 // Whether a primitive may touch any area of a repaint, within its clip: only those are painted.
 bool reaches(const Primitive& p, const Repaint& repaint);
 

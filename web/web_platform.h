@@ -52,7 +52,8 @@ private:
     CanvasMeasure measure_;
     Size display_;
     double pixelRatio_ = 1;
-    // One picture per file, shared by every control that shows it.
+    // Kept for the page's life, beyond the model's sharing while shown: a screen opened again
+    // makes no new object address (the page decodes each address once and never forgets it).
     std::map<std::filesystem::path, Picture> pictures_;
     std::map<const Screen*, std::unique_ptr<WebWindow>> windows_;
     std::vector<WebWindow*> stacking_;  // back to front
