@@ -140,9 +140,8 @@ void ScreenWindow::applyView() {
     } else {
         const bool wasFullScreen = isFullScreen();
         setWindowState(windowState() & ~Qt::WindowFullScreen);
-        // Whole pixels, as a window has them: a part pixel is dropped.
-        setFixedSize(static_cast<int>(toPixels(screen_->clientWidth()) * view.scale),
-                     static_cast<int>(toPixels(screen_->clientHeight()) * view.scale));
+        const PixelRect area = windowArea(*screen_, {});
+        setFixedSize(static_cast<int>(area.width), static_cast<int>(area.height));
         // Only a change of the screen's own place moves the window: one the user dragged stays.
         const QPoint place(static_cast<int>(toPixels(screen_->left())),
                            static_cast<int>(toPixels(screen_->top())));

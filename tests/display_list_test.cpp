@@ -215,6 +215,15 @@ TEST(DisplayListWindow, ProjectedRingedAndBlanked) {
     EXPECT_EQ(paint(), std::vector<std::string>{"fill 0,0 400x400 000000"});
 }
 
+// A window has whole pixels: the portrait Jotter's 3880 twips are 258 of them on every backend.
+TEST(DisplayListWindow, WindowAreaDropsAPartPixelOrFillsTheDisplay) {
+    FakePlatform platform;
+    ui::Screen screen{platform, "board", {.clientWidth = 3880, .clientHeight = 3000}, {}};
+    EXPECT_EQ(rect(ui::windowArea(screen, {6000, 6000})), "0,0 258x200");
+    screen.setProjected(true, {6000, 6000});
+    EXPECT_EQ(rect(ui::windowArea(screen, {6000, 6000})), "0,0 400x400");
+}
+
 // A drawn control that moves asks for the pixels it left and took, in the window's pixels.
 TEST(DisplayListWindow, RepaintCoversWhereAMovedLabelWasAndIs) {
     FakePlatform platform;

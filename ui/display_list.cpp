@@ -443,6 +443,13 @@ DisplayList displayList(const Screen& screen, PixelRect window, double devicePix
     return Builder(screen, window, devicePixelRatio, measure).build();
 }
 
+PixelRect windowArea(const Screen& screen, Size display) {
+    const View v = screen.view();
+    const double w = v.fillsDisplay ? display.width : screen.clientWidth() * v.scale;
+    const double h = v.fillsDisplay ? display.height : screen.clientHeight() * v.scale;
+    return {0, 0, std::floor(w / twipsPerPixel), std::floor(h / twipsPerPixel)};
+}
+
 Repaint repaintOf(const Screen& screen) {
     Repaint r;
     r.whole = screen.wholeChanged();

@@ -5,6 +5,7 @@
 
 #include "ui/colour.h"
 #include "ui/picture.h"
+#include "ui/platform.h"
 
 namespace ui {
 
@@ -88,6 +89,10 @@ struct DisplayList {
     PixelRect window;
     std::vector<Primitive> items;
 };
+
+// A screen's client area in whole logical pixels, as a window has them (a part pixel dropped):
+// the design at its view, or the whole display while it fills it.
+PixelRect windowArea(const Screen& screen, Size display);
 
 // The screen's window of `window` logical pixels at `devicePixelRatio` device pixels to each.
 // Every look rule of every kind of control, in every state, is here.

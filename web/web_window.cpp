@@ -86,13 +86,7 @@ WebWindow::Node& WebWindow::nodeFor(const Control& c) {
     return nodes_.emplace(&c, std::move(n)).first->second;
 }
 
-PixelRect WebWindow::windowRect() const {
-    const View v = screen_->view();
-    const Size desktop = platform_.displaySize();
-    return {0, 0,
-            (v.fillsDisplay ? desktop.width : screen_->clientWidth() * v.scale) / twipsPerPixel,
-            (v.fillsDisplay ? desktop.height : screen_->clientHeight() * v.scale) / twipsPerPixel};
-}
+PixelRect WebWindow::windowRect() const { return windowArea(*screen_, platform_.displaySize()); }
 
 DisplayList WebWindow::list() const {
     return displayList(*screen_, windowRect(), platform_.pixelRatio(), platform_.measure());
