@@ -11,7 +11,7 @@ std::string cssFont(const FontFace& face) {
     const char* family = face.family == "Arial"             ? "'Quillon Sans'"
                          : face.family == "Times New Roman" ? "'Quillon Serif'"
                                                             : "'Quillon Tahoma'";
-    return std::string(face.bold ? "bold " : "normal ") + std::to_string(face.pixels * 10) + "px " +
+    return std::string(face.bold ? "bold " : "normal ") + std::to_string(face.pixels) + "px " +
            family;
 }
 

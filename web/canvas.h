@@ -8,9 +8,7 @@
 
 namespace ui::web {
 
-// The CSS font of a face, on the faces the page embeds (the desktop's own), a hundred times its
-// size: some engines round each letter's advance to a whole pixel, where the design's layout
-// takes exact widths. The page measures and draws it a hundredth as large.
+// The CSS font of a face, on the faces the page embeds (the desktop's own).
 std::string cssFont(const FontFace& face);
 
 // Text widths from the page's canvas, in the font the painter draws with, kept for the texts

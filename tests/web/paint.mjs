@@ -56,7 +56,7 @@ export const paintJourneys = {
     const {colours} = await read(d, [primitive({kind: 'Fill', rect: all, colour: red})], [[5, 5], [30, 30]], [0, 0, 20, 20]);
     if (colours.join(' ') !== `${colourOf(red)} 0,0,0`) faults.push(`a repaint of 0,0 20x20 left ${colours.join(' ')} at 5,5 and 30,30`);
     // Text: the face's ink above its baseline, inside its clip only.
-    const font = "normal 1600px 'Quillon Tahoma'";
+    const font = "normal 16px 'Quillon Tahoma'";
     const inClip = await read(d, [ground, primitive({kind: 'Text', ends: [5, 30, 0, 0]})], [], [], `${font}\x1fWWW\x1f`);
     const clipped = await read(d, [ground, primitive({kind: 'Text', clip: [0, 0, 60, 10], ends: [5, 30, 0, 0]})], [], [], `${font}\x1fWWW\x1f`);
     if (inClip.ink < 40 || clipped.ink !== 0) faults.push(`text inked ${inClip.ink} pixels, and ${clipped.ink} clipped away from it`);
