@@ -1,7 +1,7 @@
 // Projector mode at 1920 x 1080 against the design size, in one run on the offscreen platform:
 // a click on a Hamiltonian edge and a drag step of a reflections cross, each from the Qt event
 // to the painted frame, and a Jotter move from the Qt event to the segment in its board, after
-// short and long drawings.
+// short and long drawings; and what one display list costs per screen.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "qt/fonts.h"
+#include "ui/display_list.h"
 
 namespace {
 
@@ -120,6 +122,26 @@ BENCHMARK(JotterMove)
     ->ArgNames({"projector", "segments"})
     ->ArgsProduct({{0, 1}, {100, 100'000}})
     ->Iterations(4000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// One display list, as each repaint after a change makes it, with the desktop's text measure:
+// the model's share of the figures above.
+void DisplayListBuild(benchmark::State& state) {
+    const char* const screens[] = {"Titlefrm", "intro0", "hamilton", "surds", "reflections"};
+    const char* name = screens[state.range(0)];
+    ShownScreen shown(name, state.range(1) != 0);
+    ui::qt::FontMeasure measure;
+    const ui::PixelRect window{0, 0, static_cast<double>(shown.window->width()),
+                               static_cast<double>(shown.window->height())};
+    timed(state,
+          std::string("display list, ") + name + (state.range(1) ? ", projector" : ", design size"),
+          [&] { benchmark::DoNotOptimize(ui::displayList(*shown.screen, window, 1, measure)); });
+}
+BENCHMARK(DisplayListBuild)
+    ->ArgNames({"screen", "projector"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Iterations(500)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
