@@ -84,6 +84,8 @@ public:
     Builder(const Screen& screen, PixelRect window, double ratio, TextMeasure& measure)
         : screen_(screen), view_(screen.view()), ratio_(ratio), measure_(measure) {
         list_.window = window;
+        // A few primitives a control: growing the list as it fills costs more than building it.
+        list_.items.reserve(screen.controls().size() * 4 + 8);
     }
 
     DisplayList build() {
