@@ -210,8 +210,24 @@ private:
                              : align == Alignment::Right ? box.right() - w
                                                          : box.left + (box.width - w) / 2;
             const double y = snap(baseline);
-            if (greyed) textRun(c, l, face, white, snap(x) + thickness(1), y + thickness(1), clip);
-            textRun(c, l, face, greyed ? grey : colour, snap(x), y, clip);
+            // Word by word, each from the line's start by the measured widths: a backend that
+            // puts letters on whole pixels drifts within a word, never along the line.
+            const double space = measure_.width(face, " ");
+            double at = x;
+            std::size_t from = 0;
+            while (from <= l.size()) {
+                std::size_t to = l.find(' ', from);
+                if (to == std::string::npos) to = l.size();
+                const std::string word = l.substr(from, to - from);
+                if (!word.empty()) {
+                    if (greyed)
+                        textRun(c, word, face, white, snap(at) + thickness(1), y + thickness(1),
+                                clip);
+                    textRun(c, word, face, greyed ? grey : colour, snap(at), y, clip);
+                }
+                at += measure_.width(face, word) + space;
+                from = to + 1;
+            }
             baseline += spacing;
         }
     }
