@@ -40,38 +40,43 @@ FaceMetrics metricsOf(std::string_view family) {
 
 enum class Vertical { Top, Centre };
 
-// Lines of a text in a box, broken at spaces where they would overrun it and at line breaks.
-// A line's width is the sum of its words' and spaces': each word is measured once, however
-// long the paragraph.
-std::vector<std::string> breakLines(std::string_view text, const FontFace& face, double width,
-                                    bool wrap, TextMeasure& measure) {
-    std::vector<std::string> lines;
-    const double space = wrap ? measure.width(face, " ") : 0;
+// A line of text as its words, each with its measured width; the line's width is theirs and
+// the spaces' between them.
+struct Word {
+    std::string_view text;
+    double width;
+};
+struct Line {
+    std::vector<Word> words;
+    double width = 0;
+};
+
+// Lines of a text in a box, broken at spaces where they would overrun it (when `wrap`) and at
+// line breaks. Each word is measured once, however long the paragraph.
+std::vector<Line> breakLines(std::string_view text, const FontFace& face, double width, bool wrap,
+                             TextMeasure& measure) {
+    std::vector<Line> lines;
+    const double space = measure.width(face, " ");
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = text.find('\n', start);
         std::string_view paragraph = text.substr(start, end - start);
         if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
-        std::string line;
-        double used = 0;
-        std::size_t at = 0;
-        while (wrap && at < paragraph.size()) {
-            const std::size_t gap = paragraph.find(' ', at);
-            const std::string_view word =
-                paragraph.substr(at, gap == std::string_view::npos ? gap : gap - at);
-            const double w = measure.width(face, word);
-            if (!line.empty() && used + space + w > width) {
+        Line line;
+        for (std::size_t at = 0; at <= paragraph.size();) {
+            const std::size_t gap = std::min(paragraph.find(' ', at), paragraph.size());
+            const Word word{paragraph.substr(at, gap - at), 0};
+            const double w = measure.width(face, word.text);
+            const double gapBefore = line.words.empty() ? 0 : space;
+            if (wrap && !line.words.empty() && line.width + gapBefore + w > width) {
                 lines.push_back(std::move(line));
-                line.clear();
-                used = 0;
+                line = Line{};
             }
-            if (!line.empty()) line += ' ', used += space;
-            line += word;
-            used += w;
-            if (gap == std::string_view::npos) break;
+            line.width += (line.words.empty() ? 0 : space) + w;
+            line.words.push_back({word.text, w});
             at = gap + 1;
         }
-        lines.push_back(wrap ? line : std::string(paragraph));
+        lines.push_back(std::move(line));
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
@@ -198,41 +203,34 @@ private:
               const PixelRect& clip, bool greyed = false) {
         if (words.empty()) return;
         const FaceMetrics m = metricsOf(face.family);
-        const std::vector<std::string> lines = breakLines(words, face, box.width, wrap, measure_);
+        const std::vector<Line> lines = breakLines(words, face, box.width, wrap, measure_);
         const double spacing = std::round(m.lineSpacing * face.pixels);
         double baseline = vertical == Vertical::Top
                               ? box.top + std::round(m.ascent * face.pixels)
                               : box.top + box.height / 2 + m.centreDrop * face.pixels -
                                     (lines.size() - 1) * spacing / 2;
-        for (const std::string& l : lines) {
-            const double w = measure_.width(face, l);
-            const double x = align == Alignment::Left    ? box.left
-                             : align == Alignment::Right ? box.right() - w
-                                                         : box.left + (box.width - w) / 2;
+        const double space = measure_.width(face, " ");
+        for (const Line& l : lines) {
+            double at = align == Alignment::Left    ? box.left
+                        : align == Alignment::Right ? box.right() - l.width
+                                                    : box.left + (box.width - l.width) / 2;
             const double y = snap(baseline);
             // Word by word, each from the line's start by the measured widths: a backend that
             // puts letters on whole pixels drifts within a word, never along the line.
-            const double space = measure_.width(face, " ");
-            double at = x;
-            std::size_t from = 0;
-            while (from <= l.size()) {
-                std::size_t to = l.find(' ', from);
-                if (to == std::string::npos) to = l.size();
-                const std::string word = l.substr(from, to - from);
-                if (!word.empty()) {
+            for (const Word& w : l.words) {
+                if (!w.text.empty()) {
                     if (greyed)
-                        textRun(c, word, face, white, snap(at) + thickness(1), y + thickness(1),
+                        textRun(c, w.text, face, white, snap(at) + thickness(1), y + thickness(1),
                                 clip);
-                    textRun(c, word, face, greyed ? grey : colour, snap(at), y, clip);
+                    textRun(c, w.text, face, greyed ? grey : colour, snap(at), y, clip);
                 }
-                at += measure_.width(face, word) + space;
-                from = to + 1;
+                at += w.width + space;
             }
             baseline += spacing;
         }
     }
 
-    void textRun(const Control* c, const std::string& words, const FontFace& face, Colour colour,
+    void textRun(const Control* c, std::string_view words, const FontFace& face, Colour colour,
                  double x, double y, const PixelRect& clip) {
         Primitive p = item(Primitive::Kind::Text, c, clip);
         p.text = words;
@@ -264,8 +262,8 @@ private:
             case ControlKind::Line: return shapeLine(c, o);
             case ControlKind::Circle: return circle(c, o);
             case ControlKind::Button: return button(c, o);
-            case ControlKind::OptionButton: return option(c, o);
-            case ControlKind::CheckBox: return tickBox(c, o);
+            case ControlKind::OptionButton:
+            case ControlKind::CheckBox: return choice(c, o);
             case ControlKind::Frame:
             case ControlKind::PictureBox: return frame(c, o);
         }
@@ -365,45 +363,38 @@ private:
         return {left, r.top, std::max(0.0, r.right() - left), r.height};
     }
 
-    // An option button: a white circle with a grey edge, a black dot in it when chosen.
-    void option(const Control& c, const Origin& o) {
+    // An option button or the tick box: a white circle or square with a grey edge, and in it a
+    // black dot or a tick when chosen; greyed when disabled. The tick box's caption, wider than
+    // its box, wraps onto the lines below.
+    void choice(const Control& c, const Origin& o) {
         const PixelRect r = rectOf(c, o);
         const PixelRect clip = intersected(r, o.clip);
         fill(&c, r, clip, c.backColour());
         const PixelRect mark = markOf(r);
         const Colour ground = c.enabled() ? white : rgb(192, 192, 192);
-        ellipse(&c, mark, clip, &ground, grey, thickness(1));
-        if (c.value()) {
+        const Colour ink = c.enabled() ? black : grey;
+        const bool tick = c.kind() == ControlKind::CheckBox;
+        if (tick) {
+            fill(&c, mark, clip, ground);
+            outline(&c, mark, clip, grey, thickness(1));
+        } else {
+            ellipse(&c, mark, clip, &ground, grey, thickness(1));
+        }
+        if (c.value() && tick) {
+            const double u = mark.width / 13;
+            line(&c, clip, mark.left + 3 * u, mark.top + 6.5 * u, mark.left + 5.5 * u,
+                 mark.top + 9 * u, ink, thickness(2), LineCap::Flat);
+            line(&c, clip, mark.left + 5.5 * u, mark.top + 9 * u, mark.left + 10 * u,
+                 mark.top + 4 * u, ink, thickness(2), LineCap::Flat);
+        } else if (c.value()) {
             const double dot = snap(5 * view_.scale);
-            const Colour ink = c.enabled() ? black : grey;
             ellipse(
                 &c,
                 {mark.left + (mark.width - dot) / 2, mark.top + (mark.height - dot) / 2, dot, dot},
                 clip, &ink, ink, 0);
         }
         text(&c, c.caption(), faceOf(c), c.enabled() ? c.foreColour() : grey, captionBoxOf(r),
-             Alignment::Left, Vertical::Centre, false, clip);
-    }
-
-    // The tick box: a white square with a sunken edge, a tick in it when ticked; a caption wider
-    // than the box wraps onto the lines below.
-    void tickBox(const Control& c, const Origin& o) {
-        const PixelRect r = rectOf(c, o);
-        const PixelRect clip = intersected(r, o.clip);
-        fill(&c, r, clip, c.backColour());
-        const PixelRect mark = markOf(r);
-        fill(&c, mark, clip, c.enabled() ? white : rgb(192, 192, 192));
-        outline(&c, mark, clip, grey, thickness(1));
-        if (c.value()) {
-            const Colour ink = c.enabled() ? black : grey;
-            const double u = mark.width / 13;
-            line(&c, clip, mark.left + 3 * u, mark.top + 6.5 * u, mark.left + 5.5 * u,
-                 mark.top + 9 * u, ink, thickness(2), LineCap::Flat);
-            line(&c, clip, mark.left + 5.5 * u, mark.top + 9 * u, mark.left + 10 * u,
-                 mark.top + 4 * u, ink, thickness(2), LineCap::Flat);
-        }
-        text(&c, c.caption(), faceOf(c), c.enabled() ? c.foreColour() : grey, captionBoxOf(r),
-             Alignment::Left, Vertical::Centre, true, clip);
+             Alignment::Left, Vertical::Centre, tick, clip);
     }
 
     // A frame or picture box: its colour and picture, a caption breaking its border at the top
