@@ -120,22 +120,15 @@ void StrokeImage::paint(QPainter& painter, const Primitive& item) {
         p.setRenderHint(QPainter::Antialiasing);
         for (const Stroke& s : surface_->strokes()) draw(p, s);
     }
-    origin_ = {item.rect.left, item.rect.top};
-    painter.drawImage(origin_, image_);
+    painter.drawImage(QPointF(item.rect.left, item.rect.top), image_);
 }
 
-QRect StrokeImage::add(const Stroke& s) {
-    if (image_.isNull()) return {};
+bool StrokeImage::add(const Stroke& s) {
+    if (image_.isNull()) return false;
     QPainter p(&image_);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p, s);
-    const int reach = static_cast<int>(s.widthPx * scale_ / 2) + 2;
-    return QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)) * scale_,
-                  QPointF(toPixels(s.x2), toPixels(s.y2)) * scale_)
-        .normalized()
-        .translated(origin_)
-        .toAlignedRect()
-        .adjusted(-reach, -reach, reach, reach);
+    return true;
 }
 
 }  // namespace ui::qt

@@ -14,8 +14,8 @@ class StrokeImage {
 public:
     // The image at the primitive's corner, drawn afresh when its size, scale or ground moved.
     void paint(QPainter& painter, const Primitive& item);
-    // One stroke more; the window's area it touched, or none while there is no image yet.
-    QRect add(const Stroke& stroke);
+    // One stroke more into the image; false while there is no image yet.
+    bool add(const Stroke& stroke);
     void clear() { image_ = QImage(); }
 
 private:
@@ -25,7 +25,6 @@ private:
     const Surface* surface_ = nullptr;
     double scale_ = 1;
     Colour ground_ = 0;
-    QPointF origin_;
 };
 
 // Paints one primitive as it says, within its clip, knowing no control; a window's strokes

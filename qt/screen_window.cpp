@@ -13,6 +13,7 @@
 #include "qt/convert.h"
 #include "qt/painter.h"
 #include "qt/qt_platform.h"
+#include "ui/repaint_reach.h"
 
 namespace ui::qt {
 
@@ -192,8 +193,10 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
 
 void ScreenWindow::strokeAdded(const Stroke& s) {
     if (!screen_) return;
-    const QRect touched = strokes_.add(s);
-    if (!touched.isEmpty()) return update(touched);
+    if (strokes_.add(s)) {
+        const PixelRect r = reachOf(s, screen_->view());
+        return update(QRectF(r.left, r.top, r.width, r.height).toAlignedRect());
+    }
     // The first stroke on a bare surface: the list gains the drawing.
     list_.reset();
     update();
