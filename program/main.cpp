@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(nullptr);
     ui::qt::QtPlatform platform;
     Registry registry(platform);
-    startProgram(registry);
+    // A lesson link: the activity named on the command line opens over its menu.
+    startProgram(registry, argc > 1 ? argv[1] : "");
     return app.exec();
 }

@@ -137,9 +137,11 @@ private:
                 snap(o.y + (c.top() + c.height()) * scale()) - t};
     }
 
+    // Scaled from the design's whole pixels and rounded down: text that fits its box at the
+    // design size fits it at any scale.
     FontFace faceOf(const Control& c) const {
-        const double px = c.font().points * 96 / 72 * view_.scale;
-        return {c.font().name, std::max(1, static_cast<int>(std::lround(px))), c.font().bold};
+        const double px = std::round(c.font().points * 96 / 72) * view_.scale;
+        return {c.font().name, std::max(1, static_cast<int>(std::floor(px + 1e-9))), c.font().bold};
     }
 
     Primitive item(Primitive::Kind kind, const Control* c, const PixelRect& clip) const {

@@ -47,6 +47,8 @@ public:
     virtual Size displaySize() const = 0;
     // Outer window size less client area, in twips.
     virtual Size frameMargins() const = 0;
+    // A page's viewport rather than a desktop: every window is fitted to it.
+    virtual bool fitsViewport() const { return false; }
 
     // Pictures: where to look, in order, and decoding one file (null when unreadable).
     virtual std::vector<std::filesystem::path> pictureFolders() const = 0;

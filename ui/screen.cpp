@@ -302,10 +302,12 @@ void Screen::setProjected(bool on, Size display) {
     changed();
 }
 
-View Screen::view() const {
-    if (!projected_) return {};
+Placement Screen::placement() const {
     const Size design{clientWidth_, clientHeight_};
-    return topmost_ ? boardView(display_, design) : projectorView(display_, design);
+    if (platform_.fitsViewport())
+        return fitToViewport(display_, margins_, design, topmost_, left_, top_);
+    if (!projected_) return {left_, top_, {}};
+    return {left_, top_, topmost_ ? boardView(display_, design) : projectorView(display_, design)};
 }
 
 bool Screen::takesFocus(const Control& c) const {

@@ -58,11 +58,14 @@ public:
     bool topmost() const { return topmost_; }
     void setTopmost(bool v);
 
-    // Projector mode: a screen fills the display, a topmost one floats as a larger board.
+    // Projector mode: on a desktop a screen fills the display and a topmost one floats as a
+    // larger board; a page fills the display with its viewport.
     bool projected() const { return projected_; }
     void setProjected(bool on, Size display);
     // How the design maps onto the window now.
-    View view() const;
+    View view() const { return placement().view; }
+    // Where the window stands and its view: the design's place, or fitted to a page's viewport.
+    Placement placement() const;
 
     // Controls. control() insists the control exists; find() may come back empty.
     Control& control(std::string_view name, int index = -1) const;

@@ -19,6 +19,22 @@ struct View {
     bool operator==(const View&) const = default;
 };
 
+// Every standard screen's outer size: the design is made for a window of it.
+inline constexpr Size standardWindow{12000, 9000};
+
+// Where a window stands on its display (its outer top left) and how its design maps onto it.
+struct Placement {
+    int left = 0;
+    int top = 0;
+    View view;
+};
+
+// A page's viewport of any size: every window at the one scale that keeps a standard window
+// whole inside the viewport, frames (`margins`) at their own size, centred and on whole
+// pixels. A floating board (the Jotter) takes that scale or as much as the viewport holds, and
+// stays where it stands, moved inside.
+Placement fitToViewport(Size viewport, Size margins, Size client, bool floating, int left, int top);
+
 // Projector mode: the design scaled uniformly to fill the display's width or height, centred.
 View projectorView(Size display, Size design);
 

@@ -15,10 +15,12 @@ namespace {
 ui::web::WebPlatform* platform = nullptr;
 std::unique_ptr<Registry> registry;
 
-void start() {
+// The page's lesson link (its address's #hamilton, say) opens only at first: a start again
+// after the program has ended is from the title.
+void start(std::string_view lesson = {}) {
     registry.reset();
     registry = std::make_unique<Registry>(*platform);
-    startProgram(*registry);
+    startProgram(*registry, lesson);
 }
 
 ui::Screen* screenOf(int window) {
@@ -94,10 +96,10 @@ EMSCRIPTEN_KEEPALIVE void quillon_restart() {
 
 }  // extern "C"
 
-int main() {
+int main(int argc, char** argv) {
     static ui::web::WebPlatform page;
     platform = &page;
-    start();
+    start(argc > 1 ? argv[1] : "");
     // The page lives on after main() returns: its events drive everything from here.
     return 0;
 }

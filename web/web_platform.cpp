@@ -47,7 +47,7 @@ WebPlatform::WebPlatform()
     displayChanged();
 }
 
-// The desktop the page keeps: the browser's viewport, or the whole display while full screen.
+// The browser's viewport, or the whole display while full screen.
 // Read once a change, not on every event: reading a size makes the browser lay out.
 void WebPlatform::displayChanged() {
     display_ = {desktop_["offsetWidth"].as<int>() * twipsPerPixel,
@@ -153,7 +153,7 @@ void WebPlatform::refresh() {
     bool fills = false;
     for (const auto& [screen, window] : windows_) {
         window->sync();
-        fills = fills || (screen->shown() && screen->view().fillsDisplay);
+        fills = fills || (screen->shown() && screen->projected());
     }
     restack();
     if (WebWindow* active = activeWindow()) active->takeFocus();

@@ -22,6 +22,7 @@ public:
     // The page's desktop or its pixels changed (a resize, full screen, a zoom).
     void displayChanged();
     Size frameMargins() const override { return {120, 510}; }
+    bool fitsViewport() const override { return true; }
     std::vector<std::filesystem::path> pictureFolders() const override { return {"/"}; }
     Picture decodePicture(const std::filesystem::path& file) override;
     std::uint64_t clockTicks() override;

@@ -149,26 +149,27 @@ void WebWindow::paintPending() {
     pendingAbove_.clear();
 }
 
-// The frame at the screen's place, or over the whole desktop; the design at the view inside.
+// The frame where the model places it; the design at the view inside.
 void WebWindow::syncFrame() {
-    const View v = screen_->view();
-    const std::string frame =
-        (v.fillsDisplay ? "left:0;top:0;"
-                        : "left:" + px(screen_->left()) + ";top:" + px(screen_->top()) + ";") +
-        "display:" + (screen_->shown() ? "block" : "none");
+    const Placement at = screen_->placement();
+    const View& v = at.view;
+    const std::string frame = "left:" + px(at.left) + ";top:" + px(at.top) +
+                              ";display:" + (screen_->shown() ? "block" : "none");
     const std::string design = size(screen_->clientWidth(), screen_->clientHeight()) +
                                ";transform:translate(" + px(v.offsetX) + "," + px(v.offsetY) +
                                ") scale(" + std::to_string(v.scale) + ")";
     const std::string close = screen_->windowButtons() ? "" : "display:none";
-    const std::string written =
-        frame + "|" + design + "|" + close + "|" + screen_->caption() + (v.fillsDisplay ? "f" : "");
+    const std::string written = frame + "|" + design + "|" + close + "|" + screen_->caption() +
+                                (screen_->projected() ? "p" : "");
     if (written == frameWritten_) return;
     frameWritten_ = written;
     frame_["style"].set("cssText", frame);
-    frame_["classList"].call<void>("toggle", std::string("filling"), v.fillsDisplay);
     part(".design")["style"].set("cssText", design);
     part(".close")["style"].set("cssText", close);
     part(".caption span").set("textContent", screen_->caption());
+    part(".projector")
+        .call<void>("setAttribute", std::string("aria-pressed"),
+                    std::string(screen_->projected() ? "true" : "false"));
 }
 
 // The element over its control's box (a line's over its ends, which it carries in its own

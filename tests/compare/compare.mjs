@@ -1,7 +1,7 @@
 // node tests/compare/compare.mjs [--engines chrome,firefox,webkit] [--threshold PERCENT]
 //   [--desktop PROGRAM] [--out DIR] [PAGE]
 // Every state of states.json drawn by the desktop (PROGRAM, on Qt's offscreen platform) and by
-// the page, each reached from a fresh start by the same clicks and keys with the same clock;
+// the page, each reached from a fresh start by the same clicks and drags with the same clock;
 // prints each state's share of pixels that differ by more than 32 in a channel, writes the
 // pictures and their differences to DIR, and fails when a share passes the threshold or a
 // state's labels read differently.
@@ -24,9 +24,11 @@ const program = resolve(option('--desktop', resolve(root, 'build/tests/compare/q
 const out = resolve(option('--out', resolve(here, 'out')));
 const page = resolve(args[0] ?? resolve(root, 'build-web/quillon.html'));
 const table = JSON.parse(readFileSync(resolve(here, 'states.json'), 'utf8'));
-// As large as the desktop's display: nothing on the page is scaled down, and projector mode
-// fills the same size on both.
+// The browser's window, larger than any window drawn.
 const display = {width: 1280, height: 1024};
+// The page fits its windows to its desktop: one a standard window wide (and tall enough for the
+// upright Jotter) keeps every window at the design size, as the desktop draws it.
+const designDesktop = '<style>#desktop { right: auto; bottom: auto; width: 800px; height: 834px; }</style>';
 const tolerance = 32;
 // The drivers open each engine at 1024x768, too small for the portrait Jotter; a full screen is
 // the display: Firefox's headless one, WebKit's virtual one.
@@ -55,7 +57,7 @@ const html = readFileSync(page, 'utf8');
 const head = /<head[^>]*>/.exec(html);
 if (!head) throw new Error(`${page} has no <head> to stop the clock in`);
 const stopped = resolve(out, 'quillon.html');
-writeFileSync(stopped, html.replace(head[0], `${head[0]}<script>Date.now = () => ${table.clockTicks / 1000};</script>`));
+writeFileSync(stopped, html.replace(head[0], `${head[0]}<script>Date.now = () => ${table.clockTicks / 1000};</script>${designDesktop}`));
 const url = pathToFileURL(stopped).href;
 
 const windowOf = screen => `.window[data-screen="${screen}"]`;
@@ -76,8 +78,6 @@ async function run(d, [verb, screen, ...rest]) {
     const c = await until(() => rectOf(d, `${windowOf(screen)} .client`), `${screen} on view`);
     const [x1, y1, x2, y2] = rest.map(t => t / 15);
     await drag(d, {x: c.x + x1, y: c.y + y1}, {x: c.x + x2, y: c.y + y2}, 10);
-  } else if (verb === 'key') {
-    await d.key(rest[0]);
   } else throw new Error(`no such step: ${verb}`);
 }
 

@@ -80,8 +80,6 @@ void run(Registry& registry, const QJsonArray& step) {
     } else if (verb == "drag") {
         drag(registry, s, step[2].toDouble(), step[3].toDouble(), step[4].toDouble(),
              step[5].toDouble());
-    } else if (verb == "key" && step[2].toString() == "F11") {
-        registry.keyPressed(s, ui::Key::F11);
     } else {
         throw std::runtime_error("no such step: " + QJsonDocument(step).toJson().toStdString());
     }

@@ -29,7 +29,7 @@ async function viaPuppeteer(browser, url) {
   const evaluate = (fn, ...args) => page.evaluate((source, args) => (0, eval)(`(${source})`)(...args), String(fn), args);
   let moves = Promise.resolve(), at = null;
   return {
-    name: browser, version: await b.version(), page,
+    name: browser, version: await b.version(), page, url,
     evaluate,
     async load() { await page.goto(url); await waitReady(evaluate); },
     // Chromium holds each move until the next frame: a move goes on its way unawaited, and the

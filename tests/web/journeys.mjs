@@ -55,7 +55,19 @@ const verdict = (d, screen, want) => waitFor(d, (screen, want) => {
 export const overflowingLabels = d => d.evaluate(() =>
   Module.UTF8ToString(Module._quillon_overflowing_texts()).split('\n').filter(Boolean));
 
-const noErrors = async d => {
+// A shown window's client area lies whole inside the viewport and fills at least 95% of the side
+// that limits it.
+export const fitted = (d, screen) => d.evaluate(screen => {
+  const r = document.querySelector(`.window[data-screen="${screen}"]`).getBoundingClientRect();
+  return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight &&
+    Math.max(r.width / innerWidth, r.height / innerHeight) >= 0.95;
+}, screen);
+
+// Whether the window's projector box says projector mode is on.
+export const projector = (d, screen) => d.evaluate(screen =>
+  document.querySelector(`.window[data-screen="${screen}"] .projector`).getAttribute('aria-pressed'), screen);
+
+export const noErrors = async d => {
   const errors = await d.evaluate(() => window.quillonErrors);
   check(!errors.length, `page errors: ${errors.join(' | ')}`);
 };
@@ -144,20 +156,17 @@ export const journeys = {
     await verdict(d, 'hamilton', 'Correct, Well Done!');
     await see('menu1', 'hamilton');
 
-    // Projector mode fills the view with the activity; Escape gives the window back.
-    const size = () => d.evaluate(() => {
-      const r = document.querySelector('[data-screen=hamilton] .client').getBoundingClientRect();
-      return [r.width, r.height, innerWidth, innerHeight].map(Math.round).join();
-    });
-    const windowed = await size();
+    // Projector mode is the page in full screen with its windows fitted as ever: F11 turns it on,
+    // Escape off, and the window stays whole on view and hit where it shows.
+    await until(() => fitted(d, 'hamilton'), 'hamilton whole on view, filling a side');
     await d.key('F11');
-    await until(async () => { const [w, h, vw, vh] = (await size()).split(','); return w === vw && h === vh; }, 'F11 to fill the view');
-    // An edge is still hit at its centre on the enlarged drawing.
+    await until(async () => await projector(d, 'hamilton') === 'true', 'F11 to turn on projector mode');
+    await until(() => fitted(d, 'hamilton'), 'hamilton whole on view in projector mode');
     const [e] = await hamiltonEdges(d);
     await click(d, (e.a[0] + e.b[0]) / 2, (e.a[1] + e.b[1]) / 2);
     check((await hamiltonEdges(d)).find(x => x.index === e.index).stroke !== e.stroke, `in projector mode edge ${e.index} kept its colour when clicked`);
     await d.key('Escape');
-    await until(async () => await size() === windowed, 'Escape to give back the window');
+    await until(async () => await projector(d, 'hamilton') === 'false', 'Escape to leave projector mode');
 
     await press(d, 'hamilton', 'cmdjotter');
     await see('menu1', 'hamilton', 'jotter');
