@@ -1,4 +1,5 @@
-// A school day on the model alone: 10,000 round trips into each activity and out again, with
+// A school day on the model alone: 10,000 round trips into each activity and out again, and as
+// many rounds of every kind in turn, with
 // the heap counted by this program's own operator new and delete. What a trip leaves behind is
 // the live heap's growth over the trips after warm-up; beside it, in the same run, a loop known
 // to leave nothing shows what the meter reads for none.
@@ -69,15 +70,15 @@ struct Soak {
 };
 std::vector<Soak> soaks;
 
-// Iterations of work from `start` on: growth of the live heap and allocations made.
+// Iterations of work, each of `tripsEach` trips: growth of the live heap and allocations made.
 template <class Work>
-void measure(benchmark::State& state, std::string name, Work work) {
+void measure(benchmark::State& state, std::string name, Work work, int tripsEach = 1) {
     Soak soak{std::move(name)};
     soak.liveBefore = liveBytes;
     const long long allocationsBefore = allocations;
     for (auto _ : state) {
         work();
-        ++soak.trips;
+        soak.trips += tripsEach;
     }
     soak.liveAfter = liveBytes;
     soak.allocations = allocations - allocationsBefore;
@@ -96,27 +97,31 @@ void NothingLeftBehind(benchmark::State& state) {
 }
 BENCHMARK(NothingLeftBehind)->Iterations(soakTrips);
 
-void RoundTrips(benchmark::State& state, const Trip& trip) {
+void RoundTrips(benchmark::State& state, const Round& round) {
     QuietPlatform platform;
     Registry registry(platform);
     registerScreens(registry);
-    registry.deliver([&] { registry.show(entryOf(trip.activity).menu); });
+    registry.deliver([&] { registry.show(round.menu()); });
     ModelHands hands(registry);
-    for (int i = 0; i < warmUpTrips; ++i) takeTrip(hands, trip);
-    measure(state, trip.name, [&] { takeTrip(hands, trip); });
+    for (int i = 0; i < warmUpTrips; ++i) takeRound(hands, round);
+    measure(
+        state, round.name, [&] { takeRound(hands, round); }, static_cast<int>(round.trips.size()));
 }
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const Trip& trip : trips)
-        benchmark::RegisterBenchmark(("RoundTrips/" + std::string(trip.name)).c_str(), RoundTrips,
-                                     trip)
-            ->Iterations(soakTrips);
+    for (const Round& round : rounds)
+        benchmark::RegisterBenchmark(("RoundTrips/" + std::string(round.name)).c_str(), RoundTrips,
+                                     round)
+            ->Iterations(soakTrips / static_cast<int>(round.trips.size()));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("\nThe live heap over %d trips after %d warm-up, by the program's operator new:\n",
-                soakTrips, warmUpTrips);
+    std::printf(
+        "\nThe live heap over %d trips a row after %d warm-up rounds, by the program's operator "
+        "new:\n",
+        soakTrips, warmUpTrips);
     for (const Soak& s : soaks)
         std::printf(
             "  %-24s %9lld bytes before, %9lld after: %+.3f bytes a trip, %.0f allocations "

@@ -1,8 +1,8 @@
 // A school day on the desktop, on Qt's offscreen platform: 1,000 round trips into each activity
-// and out again with a screen reader walking every window after each click, and what stays:
-// resident memory, live QObjects, widgets and accessibility interfaces. Beside them, in the same
-// run, the menu alone read as often, which leaves nothing.
-// With the desktop's own screen reader bridge on instead of offscreen:
+// and out again, and as many rounds of every kind in turn, with a screen reader walking every
+// window after each click, and what stays: resident memory, live QObjects, widgets and
+// accessibility interfaces. Beside them, in the same run, the menu alone read as often, which
+// leaves nothing. With the desktop's own screen reader bridge on instead of offscreen:
 //   xvfb-run -a dbus-run-session -- sh -c '/usr/libexec/at-spi-bus-launcher --launch-immediately &
 //     sleep 1; QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/bench/qt_soak_bench'
 #include <benchmark/benchmark.h>
@@ -44,14 +44,15 @@ struct Soak {
 };
 std::vector<Soak> soaks;
 
+// Iterations of work, each of `tripsEach` trips.
 template <class Work>
-void measure(benchmark::State& state, std::string name, Work work) {
+void measure(benchmark::State& state, std::string name, Work work, int tripsEach = 1) {
     Soak soak{std::move(name)};
     soak.residentBefore = residentKiB();
     soak.before = qtCensus();
     for (auto _ : state) {
         work();
-        ++soak.trips;
+        soak.trips += tripsEach;
     }
     settle();
     soak.residentAfter = residentKiB();
@@ -65,23 +66,42 @@ void measure(benchmark::State& state, std::string name, Work work) {
     soaks.push_back(std::move(soak));
 }
 
-void Soaked(benchmark::State& state, const Trip* trip) {
-    settle();
+// The program shown at a menu, with a pupil there who has a screen reader on: after each click,
+// every window is read.
+struct AtMenu {
+    explicit AtMenu(const char* menu) {
+        settle();
+        registerScreens(registry);
+        registry.deliver([&] { registry.show(menu); });
+        hands.afterEachStep = [] { readAloud(); };
+        settle();
+    }
     ui::qt::QtPlatform platform;
-    Registry registry(platform);
-    registerScreens(registry);
-    const char* menu = trip ? entryOf(trip->activity).menu : "menu1";
-    registry.deliver([&] { registry.show(menu); });
-    // A pupil with a screen reader on: after each click, every window is read.
-    QtHands hands(platform, registry);
-    hands.afterEachStep = [] { readAloud(); };
+    Registry registry{platform};
+    QtHands hands{platform, registry};
+};
+
+// Every kind of trip taken before any is measured: the process's allocator has then grown for
+// the largest window of each (a step once, not a slope) before a row counts.
+void warmUpEveryRound() {
+    for (const Round& round : rounds) {
+        AtMenu at(round.menu());
+        for (int i = 0; i < warmUpTrips; ++i) takeRound(at.hands, round);
+    }
     settle();
-    if (!trip) {
+}
+
+void Soaked(benchmark::State& state, const Round* round) {
+    AtMenu at(round ? round->menu() : "menu1");
+    QtHands& hands = at.hands;
+    if (!round) {
         for (int i = 0; i < warmUpTrips; ++i) readAloud();
         return measure(state, "the menu read alone", [] { readAloud(); });
     }
-    for (int i = 0; i < warmUpTrips; ++i) takeTrip(hands, *trip);
-    measure(state, trip->name, [&] { takeTrip(hands, *trip); });
+    for (int i = 0; i < warmUpTrips; ++i) takeRound(hands, *round);
+    measure(
+        state, round->name, [&] { takeRound(hands, *round); },
+        static_cast<int>(round->trips.size()));
 }
 
 }  // namespace
@@ -98,15 +118,17 @@ int main(int argc, char** argv) {
     ObjectCounter objects;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    warmUpEveryRound();
     benchmark::RegisterBenchmark("Soak/MenuAlone", Soaked, nullptr)->Iterations(soakTrips);
-    for (const Trip& trip : trips)
-        benchmark::RegisterBenchmark(("Soak/" + std::string(trip.name)).c_str(), Soaked, &trip)
-            ->Iterations(soakTrips)
+    for (const Round& round : rounds)
+        benchmark::RegisterBenchmark(("Soak/" + std::string(round.name)).c_str(), Soaked, &round)
+            ->Iterations(soakTrips / static_cast<int>(round.trips.size()))
             ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf(
-        "\nOver %d trips after %d warm-up, a screen reader reading every window (%s, its "
+        "\nOver %d trips a row after %d warm-up rounds, a screen reader reading every window (%s, "
+        "its "
         "bridge %s):\n",
         soakTrips, warmUpTrips, qPrintable(QGuiApplication::platformName()),
         QAccessible::isActive() ? "on" : "off");

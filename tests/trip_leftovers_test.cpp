@@ -1,5 +1,5 @@
-// A round trip into an activity and out again leaves nothing behind on the model: every screen,
-// control, timer, drawing and picture it made is gone once the menu shows again.
+// Round trips into the activities and out again leave nothing behind on the model: every screen,
+// control, timer, drawing and picture they made is gone once the menu shows again.
 #include <algorithm>
 #include <ostream>
 
@@ -76,30 +76,30 @@ private:
 constexpr int warmUpTrips = 3;
 constexpr int countedTrips = 20;
 
-class RoundTrip : public AppTest, public ::testing::WithParamInterface<Trip> {};
+class RoundTrip : public AppTest, public ::testing::WithParamInterface<Round> {};
 
 TEST_P(RoundTrip, LeavesNothingBehind) {
-    const Trip& trip = GetParam();
-    registry.deliver([&] { registry.show(entryOf(trip.activity).menu); });
+    const Round& round = GetParam();
+    registry.deliver([&] { registry.show(round.menu()); });
     CountingHands hands(registry, platform);
-    for (int i = 0; i < warmUpTrips; ++i) takeTrip(hands, trip);
+    for (int i = 0; i < warmUpTrips; ++i) takeRound(hands, round);
     const Census before = censusOf(registry, platform);
     hands.peak = before;
 
     for (int i = 0; i < countedTrips; ++i) {
-        takeTrip(hands, trip);
+        takeRound(hands, round);
         // Whatever timer a trip left would tick now.
         platform.advance(5000);
     }
 
     EXPECT_EQ(censusOf(registry, platform), before);
-    EXPECT_TRUE(shown(entryOf(trip.activity).menu));
+    EXPECT_TRUE(shown(round.menu()));
     // The trips did load and draw what they then let go.
     EXPECT_GT(hands.peak.screens, before.screens);
     EXPECT_GT(hands.peak.controls, before.controls);
-    EXPECT_EQ(hands.peak.strokes > before.strokes, trip.jotter);
+    EXPECT_EQ(hands.peak.strokes > before.strokes, round.trips.back().jotter);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryActivity, RoundTrip, ::testing::ValuesIn(trips), kit::byName);
+INSTANTIATE_TEST_SUITE_P(EveryActivity, RoundTrip, ::testing::ValuesIn(rounds), kit::byName);
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A round trip into an activity and out again, on real Qt windows with a screen reader reading
-// them, leaves no widget, window, QObject or accessibility interface behind.
+// Round trips into the activities and out again, on real Qt windows with a screen reader reading
+// them, leave no widget, window, QObject or accessibility interface behind.
 #include <algorithm>
 
 #include "support/kit.h"
@@ -13,14 +13,14 @@ namespace {
 constexpr int warmUpTrips = 3;
 constexpr int countedTrips = 20;
 
-class QtRoundTrip : public QtAppTest, public ::testing::WithParamInterface<Trip> {
+class QtRoundTrip : public QtAppTest, public ::testing::WithParamInterface<Round> {
 protected:
     ObjectCounter objects;
 };
 
 TEST_P(QtRoundTrip, LeavesNothingBehind) {
-    const Trip& trip = GetParam();
-    registry.deliver([&] { registry.show(entryOf(trip.activity).menu); });
+    const Round& round = GetParam();
+    registry.deliver([&] { registry.show(round.menu()); });
     QtHands hands(platform, registry);
     QtCensus peak;
     QStringList heard;
@@ -31,10 +31,10 @@ TEST_P(QtRoundTrip, LeavesNothingBehind) {
         peak.accessibles = std::max(peak.accessibles, now.accessibles);
     };
     settle();
-    for (int i = 0; i < warmUpTrips; ++i) takeTrip(hands, trip);
+    for (int i = 0; i < warmUpTrips; ++i) takeRound(hands, round);
     const QtCensus before = qtCensus();
 
-    for (int i = 0; i < countedTrips; ++i) takeTrip(hands, trip);
+    for (int i = 0; i < countedTrips; ++i) takeRound(hands, round);
 
     EXPECT_EQ(qtCensus(), before);
     // The trips did open windows that a screen reader read, and then let them go.
@@ -43,6 +43,6 @@ TEST_P(QtRoundTrip, LeavesNothingBehind) {
     EXPECT_TRUE(heard.contains("Exit")) << heard.join(", ").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryActivity, QtRoundTrip, ::testing::ValuesIn(trips), kit::byName);
+INSTANTIATE_TEST_SUITE_P(EveryActivity, QtRoundTrip, ::testing::ValuesIn(rounds), kit::byName);
 
 }  // namespace

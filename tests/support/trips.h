@@ -54,3 +54,38 @@ void takeTrip(Hands& hands, const Trip& trip) {
     }
     hands.click(trip.activity, "cmdexit");
 }
+
+// Trips taken in turn, moving between their menus by the menus' tabs. A round starts and ends on
+// its first trip's menu, so it can be taken again and again.
+struct Round {
+    const char* name;
+    std::vector<Trip> trips;
+    const char* menu() const { return entryOf(trips.front().activity).menu; }
+};
+
+inline void PrintTo(const Round& round, std::ostream* os) { *os << round.name; }
+
+// Each kind of trip alone, then every kind in turn as a school day mixes them.
+inline const std::vector<Round> rounds = [] {
+    std::vector<Round> all;
+    for (const Trip& trip : trips) all.push_back({trip.name, {trip}});
+    all.push_back({"EveryKindInTurn", {std::begin(trips), std::end(trips)}});
+    return all;
+}();
+
+// From one menu to another by its tab: tab n opens menu n + 1.
+template <class Hands>
+void changeMenu(Hands& hands, std::string_view from, std::string_view to) {
+    if (from != to) hands.click(std::string(from), "Label2", to.back() - '1');
+}
+
+template <class Hands>
+void takeRound(Hands& hands, const Round& round) {
+    std::string_view at = round.menu();
+    for (const Trip& trip : round.trips) {
+        changeMenu(hands, at, entryOf(trip.activity).menu);
+        takeTrip(hands, trip);
+        at = entryOf(trip.activity).menu;
+    }
+    changeMenu(hands, at, round.menu());
+}

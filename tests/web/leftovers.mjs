@@ -5,22 +5,22 @@ import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
 import {open} from './drivers.mjs';
 import {check, expectShown, toMenu} from './journeys.mjs';
-import {loadWatched, pageCensus, takeTrip, trips} from './trips.mjs';
+import {loadWatched, pageCensus, rounds, takeRound} from './trips.mjs';
 
-const warmUpTrips = 2;
-const countedTrips = 5;
+const warmUpRounds = 2;
+const countedRounds = 3;
 
 export const leftoverJourneys = {
   async 'round trips leave no object address, DOM node or listener behind'(d, see) {
     await loadWatched(d);
-    for (const trip of trips) {
-      await toMenu(d, see, +trip.menu.slice(-1));
-      for (let i = 0; i < warmUpTrips; i++) await takeTrip(d, trip);
+    for (const round of rounds) {
+      await toMenu(d, see, +round.menu.slice(-1));
+      for (let i = 0; i < warmUpRounds; i++) await takeRound(d, round);
       const before = await pageCensus(d);
-      for (let i = 0; i < countedTrips; i++) await takeTrip(d, trip);
+      for (let i = 0; i < countedRounds; i++) await takeRound(d, round);
       const after = await pageCensus(d);
       for (const count of ['addresses', 'addressBytes', 'nodes', 'listeners', 'pictures'])
-        check(after[count] === before[count], `${trip.name}: ${count} ${before[count]} before ${countedTrips} trips, ${after[count]} after`);
+        check(after[count] === before[count], `${round.name}: ${count} ${before[count]} before ${countedRounds} rounds, ${after[count]} after`);
     }
   },
 };

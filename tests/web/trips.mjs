@@ -27,6 +27,27 @@ export async function takeTrip(d, trip) {
   await expectShown(d, trip.menu);
 }
 
+// Each kind of trip alone, then every kind in turn as a school day mixes them, moving between
+// the menus by their tabs. A round starts and ends on its first trip's menu.
+export const rounds = [...trips.map(trip => ({name: trip.name, trips: [trip]})), {name: 'EveryKindInTurn', trips}]
+  .map(round => ({...round, menu: round.trips[0].menu}));
+
+async function changeMenu(d, from, to) {
+  if (from === to) return;
+  await press(d, from, null, {text: `Menu ${to.slice(-1)}`});
+  await expectShown(d, to);
+}
+
+export async function takeRound(d, round) {
+  let at = round.menu;
+  for (const trip of round.trips) {
+    await changeMenu(d, at, trip.menu);
+    await takeTrip(d, trip);
+    at = trip.menu;
+  }
+  await changeMenu(d, at, round.menu);
+}
+
 // Run before the page's own script: every object address made and not yet revoked, with the
 // bytes behind it.
 export const watchObjectAddresses = () => {
