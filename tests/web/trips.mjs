@@ -84,7 +84,7 @@ export async function pageCensus(d) {
   return {jsHeap: usedSize, nodes, listeners: jsEventListeners, ...inPage};
 }
 
-// The resident memory of the renderer that runs the page, and the part of it shared with the
+// The resident memory of the renderer that runs the page, and how much of it is shared with the
 // compositor, in KiB: of the browser's renderers (a spare, the first blank tab), the one that has
 // worked hardest.
 export async function renderer(d) {

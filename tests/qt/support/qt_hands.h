@@ -3,6 +3,7 @@
 #include <QTest>
 #include <functional>
 #include <span>
+#include <stdexcept>
 #include <string>
 
 #include "app/registry.h"
