@@ -32,8 +32,15 @@ FakePlatform::~FakePlatform() = default;
 std::filesystem::path projectFolder() { return QUILLON_SOURCE_DIR; }
 
 namespace {
+// Counts itself while alive, so a test sees a picture that outlives every screen showing it.
 struct FakePicture : ui::PictureData {
-    using PictureData::PictureData;
+    explicit FakePicture(int& live) : PictureData(1, 1), live_(live) { ++live_; }
+    ~FakePicture() override { --live_; }
+    FakePicture(const FakePicture&) = delete;
+    FakePicture& operator=(const FakePicture&) = delete;
+
+private:
+    int& live_;
 };
 }  // namespace
 
@@ -43,7 +50,7 @@ ui::Picture FakePlatform::decodePicture(const std::filesystem::path& file) {
     if (!in.read(start, 2) || static_cast<unsigned char>(start[0]) != 0xFF ||
         static_cast<unsigned char>(start[1]) != 0xD8)
         return nullptr;
-    return std::make_shared<FakePicture>(1, 1);
+    return std::make_shared<FakePicture>(livePictures);
 }
 
 std::unique_ptr<ui::TimerSource> FakePlatform::makeTimer(std::function<void()> tick) {
@@ -57,6 +64,11 @@ bool FakePlatform::openUrl(const std::string& address) {
 
 void FakePlatform::showWindow(ui::Screen& screen) { windows.insert(screen.name()); }
 void FakePlatform::destroyWindow(ui::Screen& screen) { windows.erase(screen.name()); }
+std::size_t FakePlatform::runningTimers() const {
+    return static_cast<std::size_t>(
+        std::count_if(timers.begin(), timers.end(), [](const Scheduled* t) { return t->running; }));
+}
+
 void FakePlatform::advance(std::uint64_t ms) {
     const std::uint64_t until = now + ms;
     for (;;) {

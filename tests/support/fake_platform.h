@@ -33,6 +33,8 @@ public:
 
     // Moves the clock on, firing every timer that falls due, in time order.
     void advance(std::uint64_t ms);
+    // Timers handed out and not stopped.
+    std::size_t runningTimers() const;
     // Names of the screens with a window, shown or hidden.
     bool hasWindow(const std::string& name) const { return windows.contains(name); }
 
@@ -46,6 +48,7 @@ public:
     std::set<std::string> windows;
     int refreshes = 0;
     std::vector<std::string> announced;  // "screen: text"
+    int livePictures = 0;                // decoded and still held by a screen or control
 
     struct Scheduled;
     std::vector<Scheduled*> timers;
