@@ -32,8 +32,7 @@ const FitCase cases[] = {
     {"placeIgnored", 1920, 1080, standardClient, false, -1200, 99999, 224 * 15, 0, 15690.0 / 8490},
     {"title1080p", 1920, 1080, {5460, 6570}, false, 0, 0, 620 * 15, 118 * 15, 15690.0 / 8490},
     {"jotter1080p", 1920, 1080, {9915, 3660}, true, 0, 0, 0, 0, 15690.0 / 8490},
-    {"portraitJotter1080p", 1920, 1080, {3880, 11490}, true, 300, 450, 20 * 15, 0,
-     15690.0 / 11490},
+    {"portraitJotter1080p", 1920, 1080, {3880, 11490}, true, 300, 450, 20 * 15, 0, 15690.0 / 11490},
     {"jotterMovedInside", 800, 600, {9915, 3660}, true, 30000, 20000, 131 * 15, 322 * 15, 1},
     {"jotterOffTopLeft", 800, 600, {9915, 3660}, true, -3000, -3000, 0, 0, 1},
     {"tooSmallForItsFrame", 4, 4, standardClient, false, 0, 0, 0, 0, 0.1},
@@ -43,9 +42,8 @@ class ViewportFit : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(ViewportFit, PlacementWorkedOutByHand) {
     const FitCase& c = GetParam();
-    const ui::Placement p =
-        ui::fitToViewport({c.viewportWidthPx * 15, c.viewportHeightPx * 15}, pageMargins,
-                          c.client, c.floating, c.left, c.top);
+    const ui::Placement p = ui::fitToViewport({c.viewportWidthPx * 15, c.viewportHeightPx * 15},
+                                              pageMargins, c.client, c.floating, c.left, c.top);
     EXPECT_EQ(p.left, c.placedLeft);
     EXPECT_EQ(p.top, c.placedTop);
     EXPECT_NEAR(p.view.scale, c.scale, 1e-9);
