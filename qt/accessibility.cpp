@@ -23,7 +23,8 @@ QAccessible::Role qtRole(Role role) {
         case Role::Group: return QAccessible::Grouping;
         case Role::Text:
         case Role::Auto:
-        case Role::Hidden: break;
+        case Role::Hidden:
+        case Role::None: break;
     }
     return QAccessible::StaticText;
 }
@@ -93,6 +94,12 @@ class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(ScreenWindow* window)
         : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
+
+    QString text(QAccessible::Text t) const override {
+        const Screen* screen = window_->screen();
+        if (t != QAccessible::Name || !screen) return QAccessibleWidget::text(t);
+        return QString::fromStdString(screen->windowName());
+    }
 
     // The announcement is there once something has been said: an empty one would read as a
     // blank.

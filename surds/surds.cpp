@@ -315,6 +315,7 @@ surds::surds(Registry& registry)
                  [this] { Option5_Click(); }});
     cmdgo_.onClick = [this](int) { cmdgo_Click(); };
     cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
+    frame(1).setAccessibleName("Kind of question");
     // A screen reader reads each question and answer box whole, as words, not digit by digit.
     for (int n = firstMathsFrame; n <= lastMathsFrame; ++n) frame(n).setRole(ui::Role::Text);
     for (const auto& c : controls())

@@ -46,6 +46,8 @@ public:
     int clientHeight() const { return clientHeight_; }
 
     const std::string& caption() const { return design_.caption; }
+    // What a screen reader calls the window: its caption, or its title where that is blank.
+    const std::string& windowName() const;
     bool windowButtons() const { return design_.windowButtons; }
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour c);
@@ -77,7 +79,7 @@ public:
     Control& createMember(std::string_view name, int index);
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // What a screen reader meets, in the design's order: each control on view that is neither
-    // hidden from it nor only a group of others.
+    // hidden from it nor only a group or holder of others.
     std::vector<Control*> readable() const;
     void bringToFront(Control& c);
     void sendToBack(Control& c);

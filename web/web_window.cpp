@@ -21,8 +21,8 @@ std::string size(double widthTwips, double heightTwips) {
     return "width:" + px(widthTwips) + ";height:" + px(heightTwips);
 }
 
-// By Role: Auto, Hidden and Text take none.
-constexpr const char* ariaRoles[] = {"", "", "", "button", "tab", "radio", "checkbox", "group"};
+// By Role: Auto, Hidden, Text and None take none.
+constexpr const char* ariaRoles[] = {"", "", "", "button", "tab", "radio", "checkbox", "group", ""};
 
 // An empty value takes the attribute away.
 void setAttribute(const val& element, const char* name, const std::string& value) {
