@@ -457,8 +457,10 @@ void surds::nameMathsFrames() {
                                        : question);
 }
 
+// The answer is shown, and said: a pupil who cannot see it need not go looking for it.
 void surds::cmdsoln_Click() {
     std::visit([this](const auto& q) { showAnswer(q); }, question_);
+    announce("The answer is " + spokenAnswer(question_));
 }
 
 void surds::showAnswer(const Kind1& q) {

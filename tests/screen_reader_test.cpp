@@ -1,5 +1,5 @@
-// What a screen reader is told of each screen: its window's name, and a name for every group and
-// everything read out.
+// What a screen reader is told of each screen: its window's name, a name for every group and
+// everything read out, and the answer that Solution says.
 #include <string>
 #include <vector>
 
@@ -46,5 +46,31 @@ TEST_F(ScreenReader, EveryScreenNamesItsWindowItsGroupsAndWhatItReads) {
             }
     }
 }
+
+struct SolutionRow {
+    const char* name;
+    surd::Question question;
+    const char* said;
+};
+
+class Solution : public ScreenReader, public ::testing::WithParamInterface<SolutionRow> {};
+
+// The answer is said as it shows. Worked by hand, as the page shows them.
+TEST_P(Solution, SaysTheAnswer) {
+    registry.deliver([&] { registry.show("surds"); });
+    kit::ask(registry, GetParam().question);
+    click("surds", "cmdsoln");
+    ASSERT_FALSE(platform.announced.empty());
+    EXPECT_EQ(platform.announced.back(), std::string("surds: ") + GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, Solution,
+    ::testing::Values(
+        SolutionRow{"RootOfFifty", surd::Kind1{1, 5}, "The answer is 5 root 2"},
+        SolutionRow{"FiveOverRootThirteen", surd::Kind2{6, 5}, "The answer is 5 root 13 over 13"},
+        SolutionRow{"OverASum", surd::Kind3{1, 3, 7}, "The answer is (3 minus root 7) over 2"},
+        SolutionRow{"Brackets", surd::Kind4{1, 2, 3, 5}, "The answer is 13 plus 7 root 3"}),
+    kit::byName);
 
 }  // namespace
