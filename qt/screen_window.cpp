@@ -225,6 +225,8 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAct
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Release); }
 
 bool ScreenWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && screen_ && platform_.eventSink())
+        platform_.eventSink()->windowActivated(*screen_);
     // A key the program binds goes to the model, before Qt's own use of it (Tab's focus chain).
     if (event->type() == QEvent::KeyPress) {
         const Key key = keyOf(*static_cast<QKeyEvent*>(event));

@@ -1,5 +1,5 @@
 // What a screen reader is told of each screen: its window's name, a name for every group and
-// everything read out, and the answer that Solution says.
+// everything read out, which window is in use, and the answer that Solution says.
 #include <string>
 #include <vector>
 
@@ -46,6 +46,66 @@ TEST_F(ScreenReader, EveryScreenNamesItsWindowItsGroupsAndWhatItReads) {
             }
     }
 }
+
+// One step of a pupil's among windows.
+struct Step {
+    enum { Show, Activate, Unload, Click } what;
+    const char* screen;
+    const char* control = nullptr;
+};
+
+struct UseRow {
+    const char* name;
+    std::vector<Step> steps;
+    const char* inUse;
+};
+
+const UseRow useRows[] = {
+    {"JotterOverItsActivity",
+     {{Step::Show, "menu1"}, {Step::Show, "hamilton"}, {Step::Click, "hamilton", "cmdjotter"}},
+     "jotter"},
+    {"PressedBehindTheJotter",
+     {{Step::Show, "menu1"},
+      {Step::Show, "hamilton"},
+      {Step::Show, "jotter"},
+      {Step::Activate, "hamilton"}},
+     "hamilton"},
+    {"JotterClosedWhileBehind",
+     {{Step::Show, "menu1"},
+      {Step::Show, "hamilton"},
+      {Step::Show, "jotter"},
+      {Step::Activate, "hamilton"},
+      {Step::Unload, "jotter"}},
+     "hamilton"},
+    {"ActivityLeftWithItsJotter",
+     {{Step::Show, "menu1"},
+      {Step::Show, "surds"},
+      {Step::Show, "jotter"},
+      {Step::Activate, "surds"},
+      {Step::Click, "surds", "cmdexit"}},
+     "menu1"},
+};
+
+class WindowInUse : public ScreenReader, public ::testing::WithParamInterface<UseRow> {};
+
+// The window in use is the one last shown or gone to; every other shown window is inert
+// behind it.
+TEST_P(WindowInUse, EveryOtherShownWindowIsInert) {
+    for (const Step& step : GetParam().steps) {
+        if (step.what == Step::Show) registry.deliver([&] { registry.show(step.screen); });
+        if (step.what == Step::Activate) registry.windowActivated(screen(step.screen));
+        if (step.what == Step::Unload) registry.deliver([&] { registry.unload(step.screen); });
+        if (step.what == Step::Click) click(step.screen, step.control);
+    }
+    ASSERT_TRUE(shown(GetParam().inUse));
+    for (const ui::Screen* s : registry.loadedScreens()) {
+        if (s->shown()) {
+            EXPECT_EQ(s->inert(), s->name() != GetParam().inUse) << s->name();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Journeys, WindowInUse, ::testing::ValuesIn(useRows), kit::byName);
 
 struct SolutionRow {
     const char* name;

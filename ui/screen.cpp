@@ -62,6 +62,9 @@ void Screen::setPicture(Picture p) {
 void Screen::setShown(bool v) {
     if (shown_ != v) shown_ = v, changed();
 }
+void Screen::setInert(bool v) {
+    if (inert_ != v) inert_ = v, changed();
+}
 
 void Screen::changed() {
     ++revision_;

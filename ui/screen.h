@@ -56,6 +56,10 @@ public:
     void setPicture(Picture p);
     bool shown() const { return shown_; }
     void setShown(bool v);
+    // Behind the window in use: a screen reader and the keyboard leave it alone until the pupil
+    // goes back to it.
+    bool inert() const { return inert_; }
+    void setInert(bool v);
     // Stays above every other window.
     bool topmost() const { return topmost_; }
     void setTopmost(bool v);
@@ -181,6 +185,7 @@ private:
     Colour backColour_;
     Picture picture_;
     bool shown_ = false;
+    bool inert_ = false;
     bool topmost_ = false;
     bool projected_ = false;
     Size display_;
