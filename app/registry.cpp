@@ -54,6 +54,7 @@ void Registry::show(std::string_view name) {
     if (ended_) return;
     ui::Screen& s = screen(name);
     s.setShown(true);
+    use(&s);
     platform_.showWindow(s);
 }
 
@@ -62,6 +63,8 @@ void Registry::unload(std::string_view name) {
     if (it == loaded_.end()) return;
     std::unique_ptr<ui::Screen> s = std::move(it->second);
     loaded_.erase(it);
+    std::erase(used_, s.get());
+    use(used_.empty() ? nullptr : used_.back());
     s->retire();
     s->setShown(false);
     platform_.destroyWindow(*s);
@@ -118,6 +121,18 @@ bool Registry::keyPressed(ui::Screen& screen, ui::Key key) {
     const KeyAction* action = bindingOf(key);
     if (action) deliver([&] { (*action)(*this, screen); });
     return action != nullptr;
+}
+
+void Registry::windowActivated(ui::Screen& screen) {
+    deliver([&] { use(&screen); });
+}
+
+void Registry::use(ui::Screen* s) {
+    if (s) {
+        std::erase(used_, s);
+        used_.push_back(s);
+    }
+    for (ui::Screen* shown : used_) shown->setInert(shown != s);
 }
 
 void Registry::blankEnded() {

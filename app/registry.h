@@ -50,6 +50,7 @@ public:
     bool keyPressed(ui::Screen& screen, ui::Key key) override;
     void displayChanged() override;
     void blankEnded() override;
+    void windowActivated(ui::Screen& screen) override;
 
     // A presenter's blank key: every window black until any key or press of the pointer.
     void setBlanked(bool on);
@@ -61,12 +62,16 @@ public:
 
 private:
     void collect();
+    // The screen goes into use: every other shown screen's window is inert behind it.
+    void use(ui::Screen* s);
 
     ui::Platform& platform_;
     ui::Random random_;
     std::map<std::string, Factory, std::less<>> factories_;
     std::map<std::string, std::unique_ptr<ui::Screen>, std::less<>> loaded_;
     std::vector<std::unique_ptr<ui::Screen>> unloaded_;  // awaiting the end of the event
+    // The shown screens in the order the pupil last went to them: the last is in use.
+    std::vector<ui::Screen*> used_;
     int depth_ = 0;
     bool ended_ = false;
     bool projector_ = false;

@@ -52,7 +52,7 @@ const ui::ControlDesign hamiltonControls[] = {
     {.name = "Label4", .left = 2760, .top = 7800, .width = 6495, .height = 1095, .font = verdict,
      .foreColour = yellow, .opaque = false, .alignment = Alignment::Centre, .visible = false},
     {.kind = ControlKind::Frame, .name = "Frame1", .left = 9570, .top = 2265, .width = 2160,
-     .height = 2640},
+     .height = 2640, .accessibleName = "Solid"},
     {.kind = ControlKind::OptionButton, .name = "Option1", .caption = "Tetrahedron", .left = 150,
      .top = 210, .width = 1900, .height = 304, .font = option, .foreColour = yellow, .value = 1,
      .container = "Frame1"},

@@ -1,6 +1,12 @@
 #include "qt/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QWindow>
 #include <algorithm>
 
@@ -23,7 +29,8 @@ QAccessible::Role qtRole(Role role) {
         case Role::Group: return QAccessible::Grouping;
         case Role::Text:
         case Role::Auto:
-        case Role::Hidden: break;
+        case Role::Hidden:
+        case Role::None: break;
     }
     return QAccessible::StaticText;
 }
@@ -53,7 +60,8 @@ public:
         return {window_->mapToGlobal(local.topLeft()), local.size()};
     }
     QAccessible::Role role() const override {
-        return c_ ? qtRole(c_->role()) : QAccessible::StaticText;
+        // A notification is said as it shows, which an alert never is with Qt 6.4.
+        return c_ ? qtRole(c_->role()) : QAccessible::Notification;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
@@ -93,6 +101,12 @@ class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(ScreenWindow* window)
         : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
+
+    QString text(QAccessible::Text t) const override {
+        const Screen* screen = window_->screen();
+        if (t != QAccessible::Name || !screen) return QAccessibleWidget::text(t);
+        return QString::fromStdString(screen->windowName());
+    }
 
     // The announcement is there once something has been said: an empty one would read as a
     // blank.
@@ -137,11 +151,29 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
     return window ? new WindowAccessible(window) : nullptr;
 }
 
+// Qt's bridge to the accessibility bus comes up while the first window shows, and may come after
+// that window's activation: once it is up, the window in use is told again.
+class LateBridge : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override {
+        if (!active) return;
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                if (auto* w = dynamic_cast<ScreenWindow*>(QApplication::activeWindow()))
+                    w->introduce();
+            },
+            Qt::QueuedConnection);
+    }
+};
+
 }  // namespace
 
 void installAccessibility() {
+    static LateBridge lateBridge;
     static const bool installed = [] {
         QAccessible::installFactory(makeInterface);
+        QAccessible::installActivationObserver(&lateBridge);
         return true;
     }();
     (void)installed;
@@ -149,6 +181,28 @@ void installAccessibility() {
 
 QAccessibleInterface* makeControlAccessible(ScreenWindow* window, Control* control) {
     return new ControlAccessible(window, control);
+}
+
+// Qt 6.4's bridge sends a name change without the name, and Orca then has nothing to say: the
+// event goes out with the name in it, on the bridge's own connection to the accessibility bus.
+void tellNameChanged(QAccessibleInterface* item) {
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        QAccessibleEvent event(item, QAccessible::NameChanged);
+        return QAccessible::updateAccessibility(&event);
+    }
+    QDBusMessage change = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/") +
+            QString::number(QAccessible::uniqueId(item)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    QDBusArgument application;
+    application.beginStructure();
+    application << bus.baseService() << QDBusObjectPath("/org/a11y/atspi/accessible/root");
+    application.endStructure();
+    change << QStringLiteral("accessible-name") << 0 << 0
+           << QVariant::fromValue(QDBusVariant(item->text(QAccessible::Name)))
+           << QVariant::fromValue(application);
+    bus.send(change);
 }
 
 }  // namespace ui::qt

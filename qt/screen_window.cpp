@@ -122,8 +122,8 @@ void ScreenWindow::tellFocus() {
     toldFocus_ = focused;
     toldName_ = name;
     if (!focused || !QAccessible::isActive()) return;
-    QAccessibleEvent event(accessibleFor(focused),
-                           moved ? QAccessible::Focus : QAccessible::NameChanged);
+    if (!moved) return tellNameChanged(accessibleFor(focused));
+    QAccessibleEvent event(accessibleFor(focused), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -225,6 +225,17 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent* e) { forwardPointer(e, PointerAct
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) { forwardPointer(e, PointerAction::Release); }
 
 bool ScreenWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && screen_ && platform_.eventSink())
+        platform_.eventSink()->windowActivated(*screen_);
+    // Qt tells a screen reader that the window has the focus; then it hears where in it.
+    if (event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                toldFocus_ = nullptr;
+                tellFocus();
+            },
+            Qt::QueuedConnection);
     // A key the program binds goes to the model, before Qt's own use of it (Tab's focus chain).
     if (event->type() == QEvent::KeyPress) {
         const Key key = keyOf(*static_cast<QKeyEvent*>(event));
@@ -259,12 +270,19 @@ QString ScreenWindow::announcement() const {
     return screen_ ? QString::fromStdString(screen_->announcement()) : QString();
 }
 
+void ScreenWindow::introduce() {
+    QAccessible::State active;
+    active.active = true;
+    QAccessibleStateChangeEvent activated(this, active);
+    QAccessible::updateAccessibility(&activated);
+    announce();
+}
+
 void ScreenWindow::announce() {
     if (!QAccessible::isActive() || announcement().isEmpty()) return;
-    QAccessibleEvent named(accessibleFor(nullptr), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent alert(accessibleFor(nullptr), QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    // Shown afresh for each, a notification is said again even where its words repeat.
+    QAccessibleEvent shown(accessibleFor(nullptr), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace ui::qt

@@ -32,6 +32,9 @@ public:
 
     // Tells assistive technology the screen's latest announcement.
     void announce();
+    // Tells assistive technology that has just come that the window is in use, and what it last
+    // said.
+    void introduce();
     QString announcement() const;
     // The screen's readable controls; none once the screen has gone.
     std::vector<Control*> exposedControls() const;

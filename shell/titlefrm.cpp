@@ -18,6 +18,7 @@ using ui::ControlKind;
 // clang-format off
 const ui::ScreenDesign design = {
     .caption = " ",
+    .title = "Quillon Volume IV",
     .clientWidth = 5460,
     .clientHeight = 6570,
     .backColour = grey,

@@ -315,6 +315,7 @@ surds::surds(Registry& registry)
                  [this] { Option5_Click(); }});
     cmdgo_.onClick = [this](int) { cmdgo_Click(); };
     cmdsoln_.onClick = [this](int) { cmdsoln_Click(); };
+    frame(1).setAccessibleName("Kind of question");
     // A screen reader reads each question and answer box whole, as words, not digit by digit.
     for (int n = firstMathsFrame; n <= lastMathsFrame; ++n) frame(n).setRole(ui::Role::Text);
     for (const auto& c : controls())
@@ -456,8 +457,10 @@ void surds::nameMathsFrames() {
                                        : question);
 }
 
+// The answer is shown, and said: a pupil who cannot see it need not go looking for it.
 void surds::cmdsoln_Click() {
     std::visit([this](const auto& q) { showAnswer(q); }, question_);
+    announce("The answer is " + spokenAnswer(question_));
 }
 
 void surds::showAnswer(const Kind1& q) {

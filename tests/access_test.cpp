@@ -18,7 +18,8 @@ using ui::Role;
 
 // An access as words: role, then what is set.
 std::string said(const ui::Access& a) {
-    const char* roles[] = {"auto", "hidden", "text", "button", "tab", "radio", "checkbox", "group"};
+    const char* roles[] = {"auto",  "hidden",   "text",  "button", "tab",
+                           "radio", "checkbox", "group", "none"};
     std::string out = a.picture ? "picture" : roles[static_cast<int>(a.role)];
     if (!a.name.empty()) out += " name '" + a.name + "'";
     if (!a.text.empty()) out += " text '" + a.text + "'";
@@ -78,6 +79,10 @@ const Row rows[] = {
       with(button, [](auto& d) { d.container = "F"; })},
      "button text 'OK'"},
     {"FrameIsAGroupByItsCaption", {frame}, "group name 'Answer'"},
+    {"FrameWithoutANameOnlyHoldsOthers", {with(frame, [](auto& d) { d.caption = ""; })}, "none"},
+    {"FrameNamedForAScreenReaderIsAGroup",
+     {with(frame, [](auto& d) { d.caption = "", d.accessibleName = "Level"; })},
+     "group name 'Level'"},
     {"EdgeAsAButton",
      {{.kind = ControlKind::Line,
        .name = "E",

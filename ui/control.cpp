@@ -100,8 +100,9 @@ Role Control::role() const {
         case ControlKind::Button: return Role::Button;
         case ControlKind::OptionButton: return Role::RadioButton;
         case ControlKind::CheckBox: return Role::CheckBox;
+        // A group is read by its name: one without only lays out what it holds.
         case ControlKind::Frame:
-        case ControlKind::PictureBox: return Role::Group;
+        case ControlKind::PictureBox: return accessibleName().empty() ? Role::None : Role::Group;
         case ControlKind::Label:
             return onClick ? Role::Button : d_.caption.empty() ? Role::Hidden : Role::Text;
         case ControlKind::Image:
@@ -124,7 +125,8 @@ bool Control::acts() const {
         case Role::Auto:
         case Role::Hidden:
         case Role::Text:
-        case Role::Group: return false;
+        case Role::Group:
+        case Role::None: return false;
     }
     return false;
 }

@@ -19,7 +19,8 @@ enum class ControlKind {
 };
 enum class Alignment { Left, Right, Centre };
 // What assistive technology is told a control is. Auto: what its kind and handlers make it.
-enum class Role { Auto, Hidden, Text, Button, Tab, RadioButton, CheckBox, Group };
+// Hidden: not read at all. None: read as nothing itself, but the controls it holds are.
+enum class Role { Auto, Hidden, Text, Button, Tab, RadioButton, CheckBox, Group, None };
 
 // One row of a screen's design table: what a control is when the screen loads.
 struct ControlDesign {

@@ -36,6 +36,8 @@ public:
     virtual void displayChanged() = 0;
     // A press of the pointer on a blanked display: the lesson comes back.
     virtual void blankEnded() = 0;
+    // The pupil went to a screen's window: pressed on it, or the window system brought it up.
+    virtual void windowActivated(Screen& screen) = 0;
 };
 
 // Everything the screens need from the machine, so screen code never meets the toolkit.

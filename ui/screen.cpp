@@ -34,6 +34,11 @@ Screen::Screen(Platform& platform, std::string name, ScreenDesign design,
 
 Screen::~Screen() = default;
 
+const std::string& Screen::windowName() const {
+    const bool blank = design_.caption.find_first_not_of(' ') == std::string::npos;
+    return blank ? design_.title : design_.caption;
+}
+
 void Screen::setLeft(int v) {
     if (left_ != v) left_ = v, changed();
 }
@@ -56,6 +61,9 @@ void Screen::setPicture(Picture p) {
 }
 void Screen::setShown(bool v) {
     if (shown_ != v) shown_ = v, changed();
+}
+void Screen::setInert(bool v) {
+    if (inert_ != v) inert_ = v, changed();
 }
 
 void Screen::changed() {
@@ -320,7 +328,8 @@ bool Screen::takesFocus(const Control& c) const {
 std::vector<Control*> Screen::readable() const {
     std::vector<Control*> all;
     for (Control* c : readingOrder_) {
-        if (c->role() == Role::Hidden || c->role() == Role::Group) continue;
+        if (c->role() == Role::Hidden || c->role() == Role::Group || c->role() == Role::None)
+            continue;
         bool onView = true;
         for (const Control* k = c; k; k = k->container()) onView = onView && k->visible();
         if (onView) all.push_back(c);

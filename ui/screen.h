@@ -46,6 +46,8 @@ public:
     int clientHeight() const { return clientHeight_; }
 
     const std::string& caption() const { return design_.caption; }
+    // What a screen reader calls the window: its caption, or its title where that is blank.
+    const std::string& windowName() const;
     bool windowButtons() const { return design_.windowButtons; }
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour c);
@@ -54,6 +56,10 @@ public:
     void setPicture(Picture p);
     bool shown() const { return shown_; }
     void setShown(bool v);
+    // Behind the window in use: a screen reader and the keyboard leave it alone until the pupil
+    // goes back to it.
+    bool inert() const { return inert_; }
+    void setInert(bool v);
     // Stays above every other window.
     bool topmost() const { return topmost_; }
     void setTopmost(bool v);
@@ -77,7 +83,7 @@ public:
     Control& createMember(std::string_view name, int index);
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // What a screen reader meets, in the design's order: each control on view that is neither
-    // hidden from it nor only a group of others.
+    // hidden from it nor only a group or holder of others.
     std::vector<Control*> readable() const;
     void bringToFront(Control& c);
     void sendToBack(Control& c);
@@ -179,6 +185,7 @@ private:
     Colour backColour_;
     Picture picture_;
     bool shown_ = false;
+    bool inert_ = false;
     bool topmost_ = false;
     bool projected_ = false;
     Size display_;

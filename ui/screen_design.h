@@ -9,6 +9,7 @@ namespace ui {
 // A screen as designed, before its Form_Load runs.
 struct ScreenDesign {
     std::string caption;
+    std::string title;    // what the window is read as where its caption is blank
     int clientWidth = 0;  // twips
     int clientHeight = 0;
     Colour backColour = rgb(192, 192, 192);

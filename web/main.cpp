@@ -28,6 +28,12 @@ ui::Screen* screenOf(int window) {
     return w ? w->screen() : nullptr;
 }
 
+// The pupil goes to a window: the page raises it, and the model puts its screen in use.
+void use(ui::web::WebWindow& w) {
+    platform->activate(w);
+    if (platform->eventSink()) platform->eventSink()->windowActivated(*w.screen());
+}
+
 }  // namespace
 
 extern "C" {
@@ -36,9 +42,14 @@ EMSCRIPTEN_KEEPALIVE void quillon_pointer(int window, int action, int button, in
                                           double y) {
     ui::Screen* s = screenOf(window);
     if (!s || action < 0 || action > 2) return;
-    if (action == 0) platform->activate(*platform->windowNumbered(window));
+    if (action == 0) use(*platform->windowNumbered(window));
     const ui::PointerEvent e{static_cast<ui::PointerAction>(action), button, shift, x, y};
     platform->deliver([&] { s->pointer(e); });
+}
+
+// A press on an inert window, before the page can tell what of it lies under the pointer.
+EMSCRIPTEN_KEEPALIVE void quillon_use(int window) {
+    if (ui::web::WebWindow* w = platform ? platform->windowNumbered(window) : nullptr) use(*w);
 }
 
 // A key by its place in this table, as the page's own table numbers it (0 any other key).

@@ -21,8 +21,8 @@ std::string size(double widthTwips, double heightTwips) {
     return "width:" + px(widthTwips) + ";height:" + px(heightTwips);
 }
 
-// By Role: Auto, Hidden and Text take none.
-constexpr const char* ariaRoles[] = {"", "", "", "button", "tab", "radio", "checkbox", "group"};
+// By Role: Auto, Hidden, Text and None take none.
+constexpr const char* ariaRoles[] = {"", "", "", "button", "tab", "radio", "checkbox", "group", ""};
 
 // An empty value takes the attribute away.
 void setAttribute(const val& element, const char* name, const std::string& value) {
@@ -40,6 +40,9 @@ val makeFrame(const std::string& screen, int id) {
             .call<val>("cloneNode", true);
     frame["dataset"].set("screen", screen);
     frame["dataset"].set("window", id);
+    // A window is read by its name, and holds the focus while none of its controls does.
+    setAttribute(frame, "role", "dialog");
+    setAttribute(frame, "tabindex", "-1");
     return frame;
 }
 
@@ -160,10 +163,13 @@ void WebWindow::syncFrame() {
                                ") scale(" + std::to_string(v.scale) + ")";
     const std::string close = screen_->windowButtons() ? "" : "display:none";
     const std::string written = frame + "|" + design + "|" + close + "|" + screen_->caption() +
-                                (screen_->projected() ? "p" : "");
+                                "|" + screen_->windowName() + (screen_->projected() ? "p" : "") +
+                                (screen_->inert() ? "i" : "");
     if (written == frameWritten_) return;
     frameWritten_ = written;
     frame_["style"].set("cssText", frame);
+    frame_.set("inert", screen_->inert());
+    setAttribute(frame_, "aria-label", screen_->windowName());
     part(".design")["style"].set("cssText", design);
     part(".close")["style"].set("cssText", close);
     part(".caption span").set("textContent", screen_->caption());
@@ -220,16 +226,12 @@ void WebWindow::syncTabList() {
 }
 
 void WebWindow::takeFocus() {
-    const val active = val::global("document")["activeElement"];
-    if (const Control* c = screen_->focused()) {
-        const val element = nodeFor(*c).element;
-        if (active.strictlyEquals(element)) return;
-        val options = val::object();
-        options.set("preventScroll", true);
-        element.call<void>("focus", options);
-    } else if (platform_.desktop().call<bool>("contains", active)) {
-        active.call<void>("blur");
-    }
+    const Control* c = screen_->focused();
+    const val element = c ? nodeFor(*c).element : frame_;
+    if (val::global("document")["activeElement"].strictlyEquals(element)) return;
+    val options = val::object();
+    options.set("preventScroll", true);
+    element.call<void>("focus", options);
 }
 
 // One segment onto the kept drawing and the canvas, then what lies above it there: a move costs

@@ -33,7 +33,8 @@ public:
     void setActive(bool active);
     // A control by the number its element carries, while the screen is here.
     Control* controlNumbered(int number) const;
-    // The page's keyboard focus onto the model's focused control, so a screen reader says it.
+    // The page's keyboard focus onto the model's focused control, or where none is focused onto
+    // the window, so a screen reader says it.
     void takeFocus();
     // What the screen shows as it stands.
     DisplayList list() const;

@@ -48,11 +48,14 @@ std::string brokenInvariant(const Registry& registry, const EventOutcome& outcom
 
     std::set<std::string> names;
     int shownCount = 0;
+    int inUse = 0;
     for (const ui::Screen* s : registry.loadedScreens()) {
         if (!names.insert(s->name()).second) return "one instance per screen name";
         shownCount += s->shown() ? 1 : 0;
+        inUse += s->shown() && !s->inert() ? 1 : 0;
     }
     if (shownCount == 0) return "some screen is always shown";
+    if (inUse != 1) return "one shown window is in use, every other inert behind it";
 
     int shellShown = 0;
     for (const char* name : shellScreens) shellShown += shown(registry, name) ? 1 : 0;

@@ -198,4 +198,20 @@ TEST_F(Keyboard, TreeNamesEveryActingControl) {
     }
 }
 
+// Every window is read by a name, and what a screen says is a notification: a screen reader
+// speaks one as it shows.
+TEST_F(Keyboard, WindowsAreNamedAndWhatIsSaidIsANotification) {
+    for (const char* name : everyScreen) {
+        registry.deliver([&] { registry.show(name); });
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&window(name));
+        ASSERT_NE(tree, nullptr) << name;
+        EXPECT_FALSE(tree->text(QAccessible::Name).trimmed().isEmpty()) << name;
+        const std::string said = registry.screen(name).announcement();
+        if (said.empty()) continue;
+        QAccessibleInterface* last = tree->child(tree->childCount() - 1);
+        EXPECT_EQ(last->role(), QAccessible::Notification) << name;
+        EXPECT_EQ(last->text(QAccessible::Name).toStdString(), said) << name;
+    }
+}
+
 }  // namespace

@@ -1,6 +1,35 @@
 // Each activity opened, solved and left with keys alone, reading only what a screen reader
-// would say: the focus's name, the names on view and the live region.
-import {check, until, waitFor} from './journeys.mjs';
+// would say: the focus's name, the names on view and the live region. After every key the focus
+// is in the window in use, the only one in the tree, and no group is without a name.
+import {check, click, until, waitFor} from './journeys.mjs';
+
+// What a screen reader meets now: where the focus is ("screen" for a window itself, "screen:
+// name" for one of its controls), the windows in the tree, and the groups there without a name.
+const reader = d => d.evaluate(() => {
+  const f = document.activeElement, w = f?.closest?.('.window');
+  const inTree = [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none' && !w.inert);
+  return {
+    focus: !w ? (f === document.body || !f ? 'body' : f.id) : f === w ? w.dataset.screen
+      : `${w.dataset.screen}: ${f.getAttribute('aria-label') || f.textContent.trim()}`,
+    inTree: inTree.map(w => w.dataset.screen),
+    windowName: inTree.map(w => w.getAttribute('aria-label')).join(),
+    unnamed: inTree.flatMap(w => [...w.querySelectorAll('[role=group]')]).filter(g => g.getClientRects().length &&
+      !g.getAttribute('aria-label')?.trim()).map(g => g.dataset.name),
+  };
+});
+
+async function expectReader(d, after) {
+  const r = await reader(d);
+  check(r.focus !== 'body', `the focus on the page's body after ${after}`);
+  check(r.inTree.length === 1 && r.focus.split(':')[0] === r.inTree[0],
+    `after ${after}: the focus on ${r.focus}, the windows in the tree ${r.inTree}`);
+  check(r.windowName.trim(), `after ${after}: the window ${r.inTree} without a name`);
+  check(!r.unnamed.length, `after ${after}: groups without a name: ${r.unnamed}`);
+  return r;
+}
+
+// The driver, with the reader's view checked after every key.
+const heard = d => ({...d, async key(name) { await d.key(name); await expectReader(d, JSON.stringify(name)); }});
 
 // The focused element's id and the name it is read by.
 const focus = d => d.evaluate(() => {
@@ -67,6 +96,19 @@ async function open(d, see, menu, topic, screen) {
   await see(`menu${menu}`, screen);
 }
 
+// Tab to a control read as `name` and press Enter on it.
+async function pressKey(d, name) {
+  await tabTo(d, name);
+  await d.key('Enter');
+}
+
+// A press and release on a window, in front of the others or not.
+async function pressOn(d, screen, name) {
+  const at = await uncovered(d, screen, name);
+  check(at, `${screen} ${name ?? ''} is covered`);
+  await click(d, at.x, at.y);
+}
+
 async function leave(d, see, menu) {
   await tabTo(d, 'Exit');
   await d.key('Enter');
@@ -97,8 +139,42 @@ function reflect(question, [x, y]) {
   throw new Error(`no mirror line in "${question}"`);
 }
 
+// The middle of a control (or of the client area) of a window, where no window in front covers it.
+const uncovered = (d, screen, name) => d.evaluate((screen, name) => {
+  const mine = document.querySelector(`.window[data-screen="${screen}"]`);
+  const r = mine.querySelector(name ? `[data-name="${name}"]` : '.client').getBoundingClientRect();
+  const [x, y] = [r.left + r.width / 2, r.top + r.height / 2];
+  const covered = [...document.querySelectorAll('.window')].some(w => w.style.display !== 'none' && +w.style.zIndex > +mine.style.zIndex &&
+    (q => x >= q.left && x < q.right && y >= q.top && y < q.bottom)(w.getBoundingClientRect()));
+  return covered ? null : {x, y};
+}, screen, name);
+
 export const keyJourneys = {
+  async 'the focus and the tree on every change of window'(d, see) {
+    d = heard(d);
+    await d.load();
+    await see('Titlefrm');
+    const steps = [
+      ['the start', null, 'Titlefrm'],
+      ['OK', () => pressKey(d, 'OK'), 'intro0'],
+      ['Menu 1', () => pressKey(d, 'Menu 1'), 'menu1'],
+      ['Hamiltonian Circuits', () => pressKey(d, 'Hamiltonian Circuits'), 'hamilton'],
+      ['Jotter', () => pressKey(d, 'Jotter'), 'jotter'],
+      ['a press on the activity behind the Jotter', () => pressOn(d, 'hamilton', 'Label3'), 'hamilton: Jotter'],
+      ['a press on the Jotter again', () => pressOn(d, 'jotter'), 'jotter'],
+      ["the Jotter's Exit", () => pressKey(d, 'Exit'), 'hamilton: Jotter'],
+      ["the activity's Exit", () => pressKey(d, 'Exit'), 'menu1: Hamiltonian Circuits'],
+      ["the menu's Exit", () => pressKey(d, 'Exit'), 'intro0'],
+    ];
+    for (const [what, act, focus] of steps) {
+      if (act) await act();
+      const r = await until(async () => { const r = await expectReader(d, what); return r.focus.startsWith(focus.split(':')[0]) && r; }, `the window in use after ${what}`);
+      check(r.focus === focus, `after ${what} the focus is on ${r.focus}, not ${focus}`);
+    }
+  },
+
   async 'keys only: a tetrahedron circuit'(d, see, log) {
+    d = heard(d);
     await open(d, see, 1, 'Hamiltonian Circuits', 'hamilton');
     const edges = (await tabLap(d)).map(n => /^edge (\d+) to (\d+), not chosen$/.exec(n)).filter(Boolean).map(m => [+m[1], +m[2]]);
     check(edges.length === 6, `a tetrahedron has 6 edges, ${edges.length} read`);
@@ -114,6 +190,7 @@ export const keyJourneys = {
   },
 
   async 'keys only: a surds answer read in words'(d, see, log) {
+    d = heard(d);
     await open(d, see, 1, 'Surds', 'surds');
     const pictures = () => names(d, 'surds', /./).then(all => all.filter(n => /\broot\b/.test(n)));
     const before = await pictures();
@@ -122,11 +199,14 @@ export const keyJourneys = {
     await d.key('Enter');
     const answer = await until(async () => (await pictures()).find(n => !before.includes(n)), 'an answer box read after Solution');
     check(/^[a-z0-9 ,.-]+$/i.test(answer), `the answer is read as "${answer}", not in words`);
+    // ...and said, without going to look for it.
+    await waitFor(d, want => document.getElementById('said').textContent === want, [`The answer is ${answer}`], 'the answer in the live region');
     log(`"${before[0]}" answered "${answer}"`);
     await leave(d, see, 1);
   },
 
   async 'keys only: a level-2 reflection'(d, see, log) {
+    d = heard(d);
     await open(d, see, 5, 'Reflections', 'reflections');
     await tabTo(d, 'Level 2');
     await d.key(' ');
