@@ -227,6 +227,12 @@ void WebWindow::syncTabList() {
 
 void WebWindow::takeFocus() {
     const Control* c = screen_->focused();
+    // A screen reader in a page says no change of a name: a focused control's new one (an edge
+    // chosen by Space, a cross moved by an arrow) is said through the live region.
+    const std::string name = c ? c->accessibleName() : std::string();
+    if (c && c == toldFocus_ && name != toldName_) platform_.announce(*screen_, name);
+    toldFocus_ = c;
+    toldName_ = name;
     const val element = c ? nodeFor(*c).element : frame_;
     if (val::global("document")["activeElement"].strictlyEquals(element)) return;
     val options = val::object();

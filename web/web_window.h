@@ -74,6 +74,9 @@ private:
     std::vector<PixelRect> pendingAreas_;
     std::vector<PixelRect> pendingAbove_;
     long frameRequest_ = 0;
+    // The focused control a screen reader last heard of, and its name then.
+    const Control* toldFocus_ = nullptr;
+    std::string toldName_;
 };
 
 }  // namespace ui::web

@@ -184,6 +184,8 @@ export const keyJourneys = {
     for (const [a, b] of circuit) {
       await tabTo(d, `edge ${a} to ${b}, not chosen`);
       await keyUntilFocus(d, ' ', `edge ${a} to ${b}, chosen`);
+      // A screen reader in a page says no new name: the live region says it.
+      await waitFor(d, want => document.getElementById('said').textContent === want, [`edge ${a} to ${b}, chosen`], 'the new name in the live region');
     }
     await pressAndHear(d, 'Check', 'Correct, Well Done!');
     await leave(d, see, 1);
