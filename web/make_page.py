@@ -5,8 +5,9 @@ usage: make_page.py TEMPLATE OUT --fonts FONTS.css --pictures ROOT [FILE...]
                     [--program GLUE.js CODE.wasm]
 In TEMPLATE, @FONTS@ becomes the @font-face rules that embed_fonts.py wrote and @DATA:FILE@ the
 data address of a picture. {{{ SCRIPT }}} becomes the program: each picture not already written
-as an address, in a data block named by its file, then the program's code in a data block, then
-its glue. The blocks are text the browser does not run; the page decodes them itself.
+as an address, in a data block named by its file, then the program's code and its glue, each in
+a block of its own. The blocks are text the browser does not run: the page decodes the code and
+runs the glue itself, when it chooses.
 """
 import argparse
 import base64
@@ -18,8 +19,8 @@ def encoded(path):
         return base64.b64encode(f.read()).decode()
 
 
-def block(attributes, data):
-    return f"<script type=\"application/octet-stream\" {attributes}>{data}</script>"
+def block(attributes, data, kind="application/octet-stream"):
+    return f"<script type=\"{kind}\" {attributes}>{data}</script>"
 
 
 def main():
@@ -47,8 +48,8 @@ def main():
                   for name in pictures if name not in addressed]
         blocks.append(block('id="program"', encoded(code)))
         if "</script" in script.lower():
-            raise SystemExit(f"{glue} would end its own script element early")
-        blocks.append(f"<script>\n{script}</script>")
+            raise SystemExit(f"{glue} would end its block early")
+        blocks.append(block('id="glue"', script, "text/plain"))
         page = page.replace("{{{ SCRIPT }}}", "\n".join(blocks))
     with open(args.out, "w", encoding="utf-8") as f:
         f.write(page)

@@ -91,4 +91,7 @@ if(QUILLON_TESTS)
   add_test(NAME Wasm.ModelTests COMMAND node --no-experimental-fetch $<TARGET_FILE:quillon_tests>
     "--gtest_filter=-PictureFiles.MissingOrUnreadableFailsAndSaysWhereItLooked:PictureFiles.ABadPictureIsSaidOnceAndTriedAgainEachTime:TitleScreen.MissingPictureFallsBackToTheStandardScreen"
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+  # The title painted before the program has started, in real browsers.
+  add_test(NAME Web.StaticTitle COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/title.mjs
+    ${CMAKE_BINARY_DIR}/quillon.html)
 endif()
