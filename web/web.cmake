@@ -91,7 +91,12 @@ if(QUILLON_TESTS)
   add_test(NAME Wasm.ModelTests COMMAND node --no-experimental-fetch $<TARGET_FILE:quillon_tests>
     "--gtest_filter=-PictureFiles.MissingOrUnreadableFailsAndSaysWhereItLooked:PictureFiles.ABadPictureIsSaidOnceAndTriedAgainEachTime:TitleScreen.MissingPictureFallsBackToTheStandardScreen"
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
-  # The title painted before the program has started, in real browsers.
+  # The page as it is put together: its faces hold every character the program writes, its title
+  # is painted before the program has started, and the site opens again with no web host.
+  add_test(NAME Web.FacesHoldTheTexts COMMAND /usr/bin/python3
+    ${CMAKE_SOURCE_DIR}/tests/web/font_coverage.py ${CMAKE_BINARY_DIR}/quillon.html ${CMAKE_SOURCE_DIR})
   add_test(NAME Web.StaticTitle COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/title.mjs
     ${CMAKE_BINARY_DIR}/quillon.html)
+  add_test(NAME Web.SiteOffline COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/offline.mjs
+    ${CMAKE_BINARY_DIR}/site)
 endif()
