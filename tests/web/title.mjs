@@ -97,9 +97,10 @@ try {
       try {
         await tab.goto(url);
         await staticOnView(d);
+        // OK's centre, from where the design puts it in the client area (364 x 438 pixels).
         const ok = await d.evaluate(() => {
-          const r = document.querySelector('#title rect[x="88"]').getBoundingClientRect();
-          return [r.x + r.width / 2, r.y + r.height / 2];
+          const r = document.querySelector('#title .area').getBoundingClientRect();
+          return [r.x + (88 + 89 / 2) * r.width / 364, r.y + (394 + 25 / 2) * r.height / 438];
         });
         await tab.mouse.move(...ok);
         await tab.mouse.down();
