@@ -63,19 +63,21 @@ try {
     const browser = await puppeteer.launch(engine === 'firefox'
       ? {browser: 'firefox', executablePath: '/usr/bin/firefox', headless: true}
       : {executablePath: '/usr/bin/chromium', headless: true, args: chromeArgs});
-    const times = {plain: [], quillon: [], own: []};
+    const times = {plain: [], quillon: [], own: []}, errors = [];
     // Each load in a context of its own, as a first visit: nothing compiled is kept from the last.
-    let tab = null, context = null;
+    let context = null;
     const load = async name => {
       await context?.close();
       context = await browser.createBrowserContext();
-      tab = await context.newPage();
+      const tab = await context.newPage();
       await tab.setViewport({width: 1024, height: 768});
       await tab.goto(pages[name]);
       const key = name === 'plain' ? 'title' : 'own';
       const t = await until(() => tab.evaluate(key => window.firstPaint?.[key] && window.firstPaint, key), `${name}: the title on view`, 20000);
       times[name].push(t.title);
-      if (name === 'quillon') times.own.push(t.own);
+      if (name !== 'quillon') return;
+      times.own.push(t.own);
+      errors.push(...await tab.evaluate(() => quillonErrors));
     };
     // One more run than counted, to warm the engine's caches alike; the order alternates.
     for (let i = -1; i < runs; i++) {
@@ -83,7 +85,6 @@ try {
       for (const name of order) await load(name);
       if (i < 0) for (const list of Object.values(times)) list.length = 0;
     }
-    const errors = await tab.evaluate(() => window.quillonErrors ?? []);
     console.log(`${engine} ${await browser.version()}, ${runs} loads of each, alternating:`);
     console.log(`  plain title:           ${row(times.plain)}`);
     console.log(`  Quillon's title:       ${row(times.quillon)}`);
