@@ -26,12 +26,13 @@ const html = readFileSync(page, 'utf8'), head = /<head[^>]*>/.exec(html);
 writeFileSync(join(work, 'held.html'), html.replace(head[0], `${head[0]}<script>(${hold})();</script>`));
 const url = pathToFileURL(join(work, 'held.html')).href;
 
-// The static title once its faces and its picture are in, as a pupil sees it.
-const staticOnView = d => until(() => d.evaluate(() => window.startProgram && document.fonts.status === 'loaded' &&
+// The static title once its faces and its picture are in, as a pupil sees it; the program's
+// once the static one has gone.
+const staticOnView = tab => until(() => tab.evaluate(() => window.startProgram && document.fonts.status === 'loaded' &&
   document.querySelector('#title img').complete), 'the static title on view', 10000);
-const programOnView = d => until(() => d.evaluate(() => window.Quillon?.ready && !document.getElementById('title')),
+const programOnView = tab => until(() => tab.evaluate(() => window.Quillon?.ready && !document.getElementById('title')),
   "the program's own title on view", 10000);
-const rectOf = (d, selector) => d.evaluate(s => document.querySelector(s).getBoundingClientRect().toJSON(), selector);
+const rectOf = (tab, selector) => tab.evaluate(s => document.querySelector(s).getBoundingClientRect().toJSON(), selector);
 // Share of a rectangle's pixels that no pixel of the other picture within one pixel matches
 // within 96 in each channel: glyphs anti-aliased apart, or a canvas scaled as a picture beside
 // vectors drawn at the scaled size, match; a word or a line out of place does not.
@@ -56,16 +57,12 @@ const handovers = [
   {viewport: [1920, 1080], why: "a projector's display"},
   {viewport: [640, 480], why: 'a desktop scaled down to a small viewport'},
 ];
-// Where the press and its release happen: before the program is ready or after.
-const presses = [
-  {name: 'pressed and released before the program is ready', released: 'before'},
-  {name: 'pressed before the program is ready, released after', released: 'after'},
-];
+// When OK is released: before the program is ready, or after.
+const presses = ['before', 'after'];
 
 let failed = 0;
-const report = (ok, what, detail = '') => {
-  if (!ok) failed++;
-  console.log(`  ${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? `\n       ${detail}` : ''}`);
+const step = async (what, run) => {
+  try { console.log(`  ok   ${what}${await run()}`); } catch (e) { failed++; console.log(`  FAIL ${what}\n       ${e.message}`); }
 };
 try {
   for (const engine of engines) {
@@ -73,44 +70,43 @@ try {
       ? {browser: 'firefox', executablePath: '/usr/bin/firefox', headless: true}
       : {executablePath: '/usr/bin/chromium', headless: true, args: chromeArgs});
     const tab = await browser.newPage();
-    const d = {evaluate: (fn, ...a) => tab.evaluate(fn, ...a)};
     console.log(`${engine}: ${await browser.version()}`);
     for (const {viewport: [width, height], why} of handovers) {
-      try {
+      await step(`${width}x${height} (${why}): the program's title takes the static one's place unseen`, async () => {
         await tab.setViewport({width, height});
         await tab.goto(url);
-        await staticOnView(d);
-        const before = await rectOf(d, '#title'), shotBefore = decode(await tab.screenshot());
-        await d.evaluate(() => startProgram());
-        await programOnView(d);
-        const after = await rectOf(d, '[data-screen=Titlefrm]'), shotAfter = decode(await tab.screenshot());
-        const moved = ['x', 'y', 'width', 'height'].filter(k => Math.abs(before[k] - after[k]) > 0.5);
-        check(!moved.length, `the title moved: ${JSON.stringify(before)} became ${JSON.stringify(after)}`);
+        await staticOnView(tab);
+        const before = await rectOf(tab, '#title'), shotBefore = decode(await tab.screenshot());
+        await tab.evaluate(() => startProgram());
+        await programOnView(tab);
+        const after = await rectOf(tab, '[data-screen=Titlefrm]'), shotAfter = decode(await tab.screenshot());
+        const moved = ['x', 'y', 'width', 'height'].some(k => Math.abs(before[k] - after[k]) > 0.5);
+        check(!moved, `the title moved: ${JSON.stringify(before)} became ${JSON.stringify(after)}`);
         const share = differing(shotBefore, shotAfter, after);
         check(share < 0.001, `${(share * 100).toFixed(2)}% of the pixels changed`);
-        check(!(await d.evaluate(() => quillonErrors)).length, 'the page recorded errors');
-        report(true, `${width}x${height} (${why}): the program's title takes the static one's place unseen, ${(share * 100).toFixed(2)}% of its pixels apart`);
-      } catch (e) { report(false, `${width}x${height} (${why})`, e.message); }
+        check(!(await tab.evaluate(() => quillonErrors)).length, 'the page recorded errors');
+        return `, ${(share * 100).toFixed(2)}% of its pixels apart`;
+      });
     }
     await tab.setViewport({width: 1024, height: 768});
-    for (const {name, released} of presses) {
-      try {
+    for (const released of presses) {
+      await step(`OK pressed before the program is ready and released ${released} opens the introduction`, async () => {
         await tab.goto(url);
-        await staticOnView(d);
-        // OK's centre, from where the design puts it in the client area (364 x 438 pixels).
-        const ok = await d.evaluate(() => {
+        await staticOnView(tab);
+        // OK's centre, where the design puts it in the client area (364 x 438 pixels).
+        const ok = await tab.evaluate(() => {
           const r = document.querySelector('#title .area').getBoundingClientRect();
           return [r.x + (88 + 89 / 2) * r.width / 364, r.y + (394 + 25 / 2) * r.height / 438];
         });
         await tab.mouse.move(...ok);
         await tab.mouse.down();
         if (released === 'before') await tab.mouse.up();
-        await d.evaluate(() => startProgram());
-        await until(() => d.evaluate(() => window.Quillon?.ready), 'the program ready');
+        await tab.evaluate(() => startProgram());
+        await until(() => tab.evaluate(() => window.Quillon?.ready), 'the program ready');
         if (released === 'after') await tab.mouse.up();
-        await expectShown(d, 'intro0');
-        report(true, `OK ${name} opens the introduction`);
-      } catch (e) { report(false, `OK ${name}`, e.message); }
+        await expectShown({evaluate: (fn, ...a) => tab.evaluate(fn, ...a)}, 'intro0');
+        return '';
+      });
     }
     await browser.close();
   }
