@@ -2,7 +2,7 @@
 // The page's first paint against the least page that shows the same title (PLAIN, built from
 // bench/first_paint/plain_title.html with the same fonts and picture), loaded alternately in
 // each engine: from navigation to the frame that shows the title in its fonts with its picture,
-// medians of N and their ratio; and for the page, the frame where the program's own title is.
+// medians of N and their ratio; and for the page, the frame that shows the program's own title.
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
@@ -20,7 +20,8 @@ const [page = resolve(root, 'build-web/quillon.html'), plain = resolve(root, 'bu
 
 // Runs in both pages before anything else. The title is on view when its four faces are in, every
 // picture the page holds has arrived, and a title is in the page: the plain page's and the
-// static one (#title) or the program's own window. The time is taken after the frame that shows it.
+// static one (#title) or the program's own window. The time is the start of the frame that shows
+// it: what the page does after that frame is no part of it.
 function probe() {
   const faces = ['normal Quillon Serif', 'bold Quillon Serif', 'normal Quillon Sans', 'normal Quillon Tahoma'];
   const facesIn = () => faces.every(want => [...document.fonts].some(f =>
@@ -30,17 +31,12 @@ function probe() {
     return all.length > 0 && all.every(i => i.complete && i.naturalWidth > 0);
   };
   const own = () => window.Quillon?.ready && document.querySelector('[data-screen=Titlefrm]');
-  const afterFrame = key => {
-    const c = new MessageChannel();
-    c.port1.onmessage = () => { window.firstPaint[key] ??= performance.now(); };
-    c.port2.postMessage(0);
-  };
-  window.firstPaint = {};
+  const shown = window.firstPaint = {};
   const look = () => {
-    const ready = facesIn() && picturesIn();
-    if (ready && (document.getElementById('title') || own()) && !window.firstPaint.title) afterFrame('title');
-    if (ready && own()) afterFrame('own');
-    if (!window.firstPaint.own || !window.firstPaint.title) requestAnimationFrame(look);
+    const ready = facesIn() && picturesIn(), now = performance.now();
+    if (ready && (document.getElementById('title') || own())) shown.title ??= now;
+    if (ready && own()) shown.own ??= now;
+    if (!shown.own || !shown.title) requestAnimationFrame(look);
   };
   requestAnimationFrame(look);
 }
