@@ -29,6 +29,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/fonts.css
   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/web/embed_fonts.py ${CMAKE_BINARY_DIR}/fonts.css
           ${QUILLON_FONTS}
   DEPENDS ${CMAKE_SOURCE_DIR}/web/embed_fonts.py VERBATIM)
+add_custom_target(web_fonts DEPENDS ${CMAKE_BINARY_DIR}/fonts.css)
 
 # The page: one file with the program, its pictures and its fonts inside.
 file(GLOB QUILLON_PICTURES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
@@ -43,9 +44,11 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/quillon.html
           ${CMAKE_BINARY_DIR}/fonts.css ${picture_files}
   VERBATIM)
 add_custom_target(quillon ALL DEPENDS ${CMAKE_BINARY_DIR}/quillon.html)
+add_dependencies(quillon web_fonts)
 
 # The least page that shows the same title, the first paint benchmark's baseline.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bench/plain_title.html
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bench
   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/web/make_page.py
           ${CMAKE_SOURCE_DIR}/bench/first_paint/plain_title.html
           ${CMAKE_BINARY_DIR}/bench/plain_title.html --fonts ${CMAKE_BINARY_DIR}/fonts.css
@@ -54,6 +57,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bench/plain_title.html
           ${CMAKE_SOURCE_DIR}/web/make_page.py ${CMAKE_BINARY_DIR}/fonts.css ${picture_files}
   VERBATIM)
 add_custom_target(plain_title ALL DEPENDS ${CMAKE_BINARY_DIR}/bench/plain_title.html)
+add_dependencies(plain_title web_fonts)
 
 # The fonts' notices, which go wherever the page goes.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/FONTS.txt
