@@ -34,7 +34,7 @@ def subset_font(path):
     # canvas at ten times their size, where hints change nothing. Tahoma's are small and set
     # the caption bars, which the page writes at their own size.
     options.hinting = family(path) == "Quillon Tahoma"
-    font = TTFont(path)
+    font = TTFont(path, recalcTimestamp=False)  # the same page from the same sources
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=CHARACTERS)
     subsetter.subset(font)
