@@ -2,8 +2,8 @@
 
 #include "app/keys.h"
 
+#include <cstdio>
 #include <exception>
-#include <iostream>
 #include <stdexcept>
 
 Registry::Registry(ui::Platform& platform) : platform_(platform), random_(platform) {
@@ -86,7 +86,7 @@ void Registry::deliver(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         // A fault in one handler must not take the lesson down with it.
         ++caughtFaults_;
-        std::cerr << "quillon: " << e.what() << '\n';
+        std::fprintf(stderr, "quillon: %s\n", e.what());
     }
     if (--depth_ == 0) {
         collect();

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 #include "ui/jpeg_size.h"
 #include "ui/text_overflow.h"
@@ -57,9 +57,14 @@ void WebPlatform::displayChanged() {
 
 Picture WebPlatform::decodePicture(const std::filesystem::path& file) {
     if (const auto it = pictures_.find(file); it != pictures_.end()) return it->second;
-    std::ifstream in(file, std::ios::binary);
+    // Read with stdio: iostreams would add 100 KB to the page's code.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"),
+                                                             std::fclose);
     if (!in) return nullptr;
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;)
+        bytes.append(chunk, n);
     const std::optional<Size> size = jpegSize(bytes);
     if (!size) return nullptr;
     // The browser copies the bytes from the model's memory; the image sniffs its own type.

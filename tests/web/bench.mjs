@@ -1,5 +1,7 @@
-// node tests/web/bench.mjs [PAGE]: the page's size and its times in headless Chromium.
-import {statSync} from 'node:fs';
+// node tests/web/bench.mjs [PAGE]: the page's size and its times in headless Chromium (its first
+// paint against the least page that shows the same title: first_paint.mjs).
+import {readFileSync, statSync} from 'node:fs';
+import zlib, {brotliCompressSync} from 'node:zlib';
 import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
 import {open} from './drivers.mjs';
@@ -8,7 +10,19 @@ import {expectShown, find, hamiltonEdges, jotterInk, press, toMenu, until} from 
 const file = resolve(process.argv[2] ?? resolve(dirname(fileURLToPath(import.meta.url)), '../../build-web/quillon.html'));
 const median = list => [...list].sort((a, b) => a - b)[list.length >> 1];
 const ms = v => `${v.toFixed(2)} ms`;
-console.log(`quillon.html: ${statSync(file).size} bytes (${(statSync(file).size / 1048576).toFixed(2)} MiB)`);
+// The page's size as it is stored and as a web host sends it, and what it is made of.
+const html = readFileSync(file, 'utf8');
+const brotli = text => brotliCompressSync(Buffer.from(text), {params: {[zlib.constants.BROTLI_PARAM_QUALITY]: 11}}).length;
+const kb = n => `${(n / 1000).toFixed(1)} kB`;
+console.log(`quillon.html: ${kb(statSync(file).size)}, ${kb(brotli(html))} with brotli`);
+const parts = {
+  fonts: [...html.matchAll(/url\(data:font\/woff2;base64,[^)]*\)/g)],
+  pictures: [...html.matchAll(/<script[^>]*data-file="[^"]*">[^<]*<|data:image\/jpeg;base64,[^"]*/g)],
+  code: [...html.matchAll(/id="program">[^<]*</g)],
+  glue: [...html.matchAll(/id="glue">[\s\S]*?<\/script>/g)],
+};
+for (const [name, found] of Object.entries(parts))
+  console.log(`  ${name}: ${kb(found.reduce((n, m) => n + m[0].length, 0))}, ${kb(brotli(found.map(m => m[0]).join('')))} with brotli`);
 
 const d = await open('chrome', pathToFileURL(file).href);
 const page = d.page;
