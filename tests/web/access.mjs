@@ -113,7 +113,7 @@ export const chromeJourneys = {
     // Blank: every shown window's canvas black, two frames on.
   const blanked = () => d.evaluate(async () => {
     await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
-    return [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none').every(w => {
+    return [...document.querySelectorAll('[data-window]')].filter(w => w.style.display !== 'none').every(w => {
       const c = w.querySelector('canvas'), px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
       for (let i = 0; i < px.length; i += 4) if (px[i] || px[i + 1] || px[i + 2]) return false;
       return true;

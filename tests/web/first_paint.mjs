@@ -19,9 +19,9 @@ const engines = option('--engines', 'chrome,firefox').split(',');
 const [page = resolve(root, 'build-web/quillon.html'), plain = resolve(root, 'build-web/bench/plain_title.html')] = args;
 
 // Runs in both pages before anything else. The title is on view when its four faces are in, every
-// picture the page holds has arrived, and a title is in the page: the plain page's and the
-// static one (#title) or the program's own window. The time is the start of the frame that shows
-// it: what the page does after that frame is no part of it.
+// picture the page holds has arrived, and a title is on view: the plain page's, the one the page
+// keeps (#title) once painted, or the program's own window. The time is the start of the frame
+// that shows it: what the page does after that frame is no part of it.
 function probe() {
   const faces = ['normal Quillon Serif', 'bold Quillon Serif', 'normal Quillon Sans', 'normal Quillon Tahoma'];
   const facesIn = () => faces.every(want => [...document.fonts].some(f =>
@@ -34,7 +34,8 @@ function probe() {
   const shown = window.firstPaint = {};
   const look = () => {
     const ready = facesIn() && picturesIn(), now = performance.now();
-    if (ready && (document.getElementById('title') || own())) shown.title ??= now;
+    const title = document.getElementById('title');
+    if (ready && (title && getComputedStyle(title).visibility === 'visible' || own())) shown.title ??= now;
     if (ready && own()) shown.own ??= now;
     if (!shown.own || !shown.title) requestAnimationFrame(look);
   };

@@ -13,10 +13,10 @@ export async function until(get, what, ms = 5000) {
 export const waitFor = (d, fn, args, what, ms) => until(() => d.evaluate(fn, ...args), what, ms);
 
 export const shownScreens = d => d.evaluate(() =>
-  [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none').map(w => w.dataset.screen).sort());
+  [...document.querySelectorAll('[data-window]')].filter(w => w.style.display !== 'none').map(w => w.dataset.screen).sort());
 
 export const expectShown = (d, ...names) => waitFor(d, want =>
-  [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none').map(w => w.dataset.screen).sort().join() === want,
+  [...document.querySelectorAll('[data-window]')].filter(w => w.style.display !== 'none').map(w => w.dataset.screen).sort().join() === want,
   [names.sort().join()], `shown screens to be ${names}`);
 
 // A rendered control by name (and index) or by its exact text: its centre and text.

@@ -7,7 +7,7 @@ import {check, click, until, waitFor} from './journeys.mjs';
 // name" for one of its controls), the windows in the tree, and the groups there without a name.
 const reader = d => d.evaluate(() => {
   const f = document.activeElement, w = f?.closest?.('.window');
-  const inTree = [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none' && !w.inert);
+  const inTree = [...document.querySelectorAll('[data-window]')].filter(w => w.style.display !== 'none' && !w.inert);
   return {
     focus: !w ? (f === document.body || !f ? 'body' : f.id) : f === w ? w.dataset.screen
       : `${w.dataset.screen}: ${f.getAttribute('aria-label') || f.textContent.trim()}`,
@@ -144,7 +144,7 @@ const uncovered = (d, screen, name) => d.evaluate((screen, name) => {
   const mine = document.querySelector(`.window[data-screen="${screen}"]`);
   const r = mine.querySelector(name ? `[data-name="${name}"]` : '.client').getBoundingClientRect();
   const [x, y] = [r.left + r.width / 2, r.top + r.height / 2];
-  const covered = [...document.querySelectorAll('.window')].some(w => w.style.display !== 'none' && +w.style.zIndex > +mine.style.zIndex &&
+  const covered = [...document.querySelectorAll('[data-window]')].some(w => w.style.display !== 'none' && +w.style.zIndex > +mine.style.zIndex &&
     (q => x >= q.left && x < q.right && y >= q.top && y < q.bottom)(w.getBoundingClientRect()));
   return covered ? null : {x, y};
 }, screen, name);

@@ -12,7 +12,7 @@ const generator = seed => () => {
 
 // What the page shows, with one window and one of its controls picked by the two numbers given.
 const state = (pickWindow, pickControl) => {
-  const windows = [...document.querySelectorAll('.window')].filter(w => w.style.display !== 'none');
+  const windows = [...document.querySelectorAll('[data-window]')].filter(w => w.style.display !== 'none');
   const box = e => { const r = e.getBoundingClientRect(); return {x: r.left, y: r.top, w: r.width, h: r.height}; };
   const w = windows[Math.floor(pickWindow * windows.length)];
   const controls = w ? [...w.querySelectorAll('.design [data-name]')].filter(e => e.getClientRects().length) : [];

@@ -1,6 +1,6 @@
 // node tests/web/run.mjs [--engines chrome,firefox,webkit] [--monkey N] [--seed S] [PAGE]
 // The painter's primitives, the journeys (by pointer and by keys) and the label fit in every engine; axe, touch at the
-// classroom's sizes, round trips that leave nothing behind, the keys-only journey and the monkey in Chromium; non-zero on a failure.
+// classroom's sizes, the title kept with the page, round trips that leave nothing behind, the keys-only journey and the monkey in Chromium; non-zero on a failure.
 import {mkdirSync} from 'node:fs';
 import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
@@ -12,6 +12,7 @@ import {keyJourneys} from './keys.mjs';
 import {leftoverJourneys} from './leftovers.mjs';
 import {monkey} from './monkey.mjs';
 import {paintJourneys} from './paint.mjs';
+import {titleJourneys} from './title_paint.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const args = process.argv.slice(2);
@@ -43,7 +44,7 @@ for (const engine of engines) {
     await expectShown(d, ...screens);
     for (const label of await overflowingLabels(d)) overflow.set(label.split(':')[0], label);
   };
-  for (const [name, journey] of Object.entries({...paintJourneys, ...journeys, ...(engine === 'chrome' ? {...chromeJourneys, ...classroomJourneys, ...leftoverJourneys} : {}), ...keyJourneys})) {
+  for (const [name, journey] of Object.entries({...paintJourneys, ...journeys, ...(engine === 'chrome' ? {...chromeJourneys, ...classroomJourneys, ...leftoverJourneys, ...titleJourneys} : {}), ...keyJourneys})) {
     const t = Date.now();
     try {
       await within(60000, journey(d, see, m => console.log(`       ${m}`)));

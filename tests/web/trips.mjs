@@ -2,7 +2,7 @@
 // alive: for the soak (soak.mjs) and the test that a trip leaves nothing behind (leftovers.mjs).
 // Chromium only: the counts come from its DevTools protocol.
 import {readFileSync} from 'node:fs';
-import {drag, expectShown, press} from './journeys.mjs';
+import {drag, expectShown, press, until} from './journeys.mjs';
 
 // As the desktop's trips: from the menu into the activity, some work, the Jotter opened and drawn
 // on where the row says, and out by the exit button to the menu again.
@@ -61,6 +61,8 @@ export const watchObjectAddresses = () => {
 export async function loadWatched(d) {
   await d.page.evaluateOnNewDocument(watchObjectAddresses);
   await d.load();
+  // The title the page kept while the program started is no part of what a round leaves.
+  await until(() => d.evaluate(() => !document.querySelector('.window:not([data-window])')), 'the kept title gone');
 }
 
 const sessions = new WeakMap();

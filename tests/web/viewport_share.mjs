@@ -15,7 +15,7 @@ for (const [width, height] of sizes) {
   await d.page.goto('about:blank');
   await d.page.goto(`${d.url}#hamilton`);
   const r = await until(() => d.evaluate(() => {
-    const w = [...document.querySelectorAll('.window')].filter(e => e.getClientRects().length).map(e => e.getBoundingClientRect());
+    const w = [...document.querySelectorAll('[data-window]')].filter(e => e.getClientRects().length).map(e => e.getBoundingClientRect());
     const h = document.querySelector('.window[data-screen=hamilton]');
     if (!window.Quillon?.ready || !h) return null;
     const box = h.getBoundingClientRect();
