@@ -6,8 +6,8 @@ usage: make_page.py TEMPLATE OUT --fonts FONTS.css --pictures ROOT [FILE...]
 In TEMPLATE, @FONTS@ becomes the @font-face rules that embed_fonts.py wrote and @DATA:FILE@ the
 data address of a picture. {{{ PICTURES }}} becomes each picture not already written as an
 address, in a data block named by its file; {{{ PROGRAM }}} the program's code and its glue,
-each deflated in a block of its own; @TITLE@ the program's first paint of its title and the pictures it
-shows, as data blocks.
+each deflated in a block of its own; @TITLE@ the program's first paint of its title, as markup
+(kept_title.py) with the pictures it shows.
 The blocks are text the browser does not run: the page decodes the code and runs the glue
 itself, when it chooses.
 """
@@ -16,6 +16,8 @@ import base64
 import json
 import re
 import zlib
+
+from kept_title import kept_title
 
 
 def encoded(path):
@@ -53,16 +55,14 @@ def main():
     addressed = set(re.findall(r"@DATA:([^@]+)@", page))
     for name in addressed:
         page = page.replace(f"@DATA:{name}@", f"data:image/jpeg;base64,{encoded(f'{root}/{name}')}")
-    # The title's first paint, and the pictures it shows, go first.
+    # The title as the program first paints it, as markup, with the pictures it shows.
     titled, title = set(), ""
     if args.title:
         with open(args.title, encoding="utf-8") as f:
             paint = json.load(f)
-        titled = {name[1:] for name in paint["strings"].split("\x1f") if name.startswith("/")}
-        title = "\n".join([block('id="title-paint"', json.dumps(paint).replace("</", "<\\/"),
-                                  "application/json")] +
-                           [block(f'data-file="{name}"', encoded(f"{root}/{name}"))
-                            for name in sorted(titled)])
+        address = lambda name: f"data:image/jpeg;base64,{encoded(f'{root}/{name}')}"
+        title = kept_title(paint, address)
+        titled = set(re.findall(r'data-file="([^"]+)"', title))
     page = page.replace("@TITLE@", title)
     if args.program:
         glue, code = args.program

@@ -42,7 +42,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/quillon.html
           --program $<TARGET_FILE:quillon_program> ${CMAKE_BINARY_DIR}/quillon.wasm
           --title ${CMAKE_SOURCE_DIR}/web/title_paint.json
   DEPENDS quillon_program ${CMAKE_SOURCE_DIR}/web/shell.html ${CMAKE_SOURCE_DIR}/web/make_page.py
-          ${CMAKE_SOURCE_DIR}/web/title_paint.json
+          ${CMAKE_SOURCE_DIR}/web/title_paint.json ${CMAKE_SOURCE_DIR}/web/kept_title.py
           ${CMAKE_BINARY_DIR}/fonts.css ${picture_files}
   VERBATIM)
 add_custom_target(quillon ALL DEPENDS ${CMAKE_BINARY_DIR}/quillon.html)

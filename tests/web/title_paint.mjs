@@ -1,10 +1,11 @@
 // The title the page shows before the program has started: the program's own first paint of it,
 // kept with the page (web/title_paint.json), where the model will place it, and replaced by the
 // program's with no change a pupil could see. node tests/web/title_paint.mjs [PAGE] writes it anew.
-import {writeFileSync} from 'node:fs';
+import {readFileSync, writeFileSync} from 'node:fs';
 import {dirname, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
-import {check, expectShown, noErrors, until} from './journeys.mjs';
+import {decode} from '../compare/png.mjs';
+import {check, noErrors, until} from './journeys.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 
@@ -41,13 +42,24 @@ async function held(page, url, width, height, deviceScaleFactor) {
   await page.setViewport({width, height, deviceScaleFactor, hasTouch: true});
   const hold = await page.evaluateOnNewDocument(() => {
     const instantiate = WebAssembly.instantiate;
-    window.letGo = null;
     const go = new Promise(r => { window.letGo = r; });
     WebAssembly.instantiate = (...a) => go.then(() => instantiate(...a));
   });
   await page.goto(url);
   await page.removeScriptToEvaluateOnNewDocument(hold.identifier);
-  await until(() => page.evaluate(() => document.getElementById('title')?.style.visibility === ''), 'the kept title painted');
+  await until(() => page.evaluate(() => document.getElementById('title') && document.fonts.status === 'loaded' &&
+    [...document.querySelectorAll('#title img')].every(i => i.complete)), 'the kept title on view');
+  // The page's listeners are in once the title is on view.
+  await page.evaluate(() => titleShown.then(() => true));
+}
+
+// What a window's client area shows, in device pixels, and where the window stands.
+async function seen(page, selector) {
+  const {frame, client} = await page.evaluate(selector => {
+    const w = document.querySelector(selector), c = w.querySelector('.client').getBoundingClientRect();
+    return {frame: JSON.stringify(w.getBoundingClientRect()), client: {x: c.x, y: c.y, width: c.width, height: c.height}};
+  }, selector);
+  return {frame, pixels: decode(await page.screenshot({clip: client}))};
 }
 
 // Pixels of the program's title with no pixel within three device pixels of the same place in the
@@ -56,33 +68,27 @@ async function held(page, url, width, height, deviceScaleFactor) {
 // kept title, scaled from the design's size, has it; nothing may be missing or moved further.
 // And whether the two frames stand in the same place at the same size.
 async function swap(page) {
-  await page.evaluate(() => {
-    const t = document.getElementById('title'), c = t.querySelector('canvas');
-    window.kept = {title: t, rect: JSON.stringify(t.getBoundingClientRect()), pixels: c.getContext('2d').getImageData(0, 0, c.width, c.height).data};
-    letGo();
-  });
-  await until(() => page.evaluate(() => window.Quillon?.ready && !document.getElementById('title')), 'the program\'s title');
-  await until(() => page.evaluate(() => !kept.title.isConnected), 'the kept title gone');
-  return page.evaluate(async () => {
-    await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
-    const w = document.querySelector('[data-screen=Titlefrm]'), c = w.querySelector('canvas');
-    const now = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-    if (now.length !== kept.pixels.length) return {moved: true, share: 1};
-    const reach = 3, near = (i, j) => [0, 1, 2].every(k => Math.abs(now[i + k] - kept.pixels[j + k]) <= 32);
-    let differ = 0;
-    for (let y = 0; y < c.height; y++)
-      for (let x = 0; x < c.width; x++) {
-        const i = 4 * (y * c.width + x);
-        let found = false;
-        for (let dy = -reach; dy <= reach && !found; dy++)
-          for (let dx = -reach; dx <= reach && !found; dx++) {
-            const [u, v] = [x + dx, y + dy];
-            found = u >= 0 && v >= 0 && u < c.width && v < c.height && near(i, 4 * (v * c.width + u));
-          }
-        if (!found) differ++;
-      }
-    return {moved: JSON.stringify(w.getBoundingClientRect()) !== kept.rect, share: differ / (now.length / 4)};
-  });
+  const kept = await seen(page, '#title');
+  await page.evaluate(() => { window.keptTitle = document.getElementById('title'); letGo(); });
+  await until(() => page.evaluate(() => window.Quillon?.ready && !keptTitle.isConnected), 'the program\'s title alone');
+  await page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
+  const own = await seen(page, '[data-screen=Titlefrm]');
+  const [a, b] = [own.pixels, kept.pixels];
+  if (a.width !== b.width || a.height !== b.height) return {moved: true, share: 1};
+  const reach = 3, near = (i, j) => [0, 1, 2].every(k => Math.abs(a.data[i + k] - b.data[j + k]) <= 32);
+  let differ = 0;
+  for (let y = 0; y < a.height; y++)
+    for (let x = 0; x < a.width; x++) {
+      const i = 4 * (y * a.width + x);
+      let found = false;
+      for (let dy = -reach; dy <= reach && !found; dy++)
+        for (let dx = -reach; dx <= reach && !found; dx++) {
+          const [u, v] = [x + dx, y + dy];
+          found = u >= 0 && v >= 0 && u < a.width && v < a.height && near(i, 4 * (v * a.width + u));
+        }
+      if (!found) differ++;
+    }
+  return {moved: own.frame !== kept.frame, share: differ / (a.width * a.height)};
 }
 
 const sizes = [[1024, 768, 1], [1920, 1080, 1], [3840, 2160, 1], [768, 1024, 2], [390, 844, 3], [1366, 768, 1.25], [333, 301, 1]];
@@ -91,7 +97,7 @@ export const titleJourneys = {
   'the title kept with the page is the program\'s own': async d => {
     try {
       const now = await programsTitle(d.page, d.url);
-      const kept = await d.evaluate(() => JSON.parse(document.getElementById('title-paint').textContent));
+      const kept = JSON.parse(readFileSync(resolve(here, '../../web/title_paint.json'), 'utf8'));
       check(JSON.stringify(now) === JSON.stringify(kept), 'the kept title is not the program\'s: node tests/web/title_paint.mjs writes it anew');
     } finally {
       await d.page.setViewport({width: 1024, height: 768});
@@ -110,7 +116,7 @@ export const titleJourneys = {
       // A tap on OK before the program is ready is kept, and meets the program's title.
       await held(d.page, d.url, 768, 1024, 2);
       const ok = await d.evaluate(() => {
-        const r = document.querySelector('#title canvas').getBoundingClientRect(), k = r.width / 364;
+        const r = document.querySelector('#title .client').getBoundingClientRect(), k = r.width / 364;
         return {x: r.left + (1320 + 1335 / 2) / 15 * k, y: r.top + (6000 - 90 + 375 / 2) / 15 * k};
       });
       await d.page.touchscreen.tap(Math.round(ok.x), Math.round(ok.y));
