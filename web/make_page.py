@@ -3,8 +3,8 @@
 
 usage: make_page.py TEMPLATE OUT --fonts FONTS.css --pictures ROOT [FILE...]
                     [--program GLUE.js CODE.wasm] [--title TITLE.json]
-In TEMPLATE, @FONTS@ becomes the @font-face rules that embed_fonts.py wrote and @DATA:FILE@ the
-data address of a picture. {{{ PICTURES }}} becomes each picture not already written as an
+In TEMPLATE, @FONTS@ becomes the @font-face rules that embed_fonts.py wrote, @FACES@ the same
+faces as [family, weight, base64] for a script, and @DATA:FILE@ the data address of a picture. {{{ PICTURES }}} becomes each picture not already written as an
 address, in a data block named by its file; {{{ PROGRAM }}} the program's code and its glue,
 each deflated in a block of its own; @TITLE@ the program's first paint of its title, as markup
 (kept_title.py) with the pictures it shows.
@@ -51,7 +51,10 @@ def main():
     with open(args.template, encoding="utf-8") as f:
         page = f.read()
     with open(args.fonts, encoding="utf-8") as f:
-        page = page.replace("@FONTS@", f.read())
+        rules = f.read()
+    faces = re.findall(r"font-family: '([^']+)'; font-weight: (\w+); src: url\(data:[^;]+;base64,"
+                       r"([^)]+)\)", rules)
+    page = page.replace("@FONTS@", rules).replace("@FACES@", json.dumps(faces))
     addressed = set(re.findall(r"@DATA:([^@]+)@", page))
     for name in addressed:
         page = page.replace(f"@DATA:{name}@", f"data:image/jpeg;base64,{encoded(f'{root}/{name}')}")
