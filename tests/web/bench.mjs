@@ -16,7 +16,7 @@ const brotli = text => brotliCompressSync(Buffer.from(text), {params: {[zlib.con
 const kb = n => `${(n / 1000).toFixed(1)} kB`;
 console.log(`quillon.html: ${kb(statSync(file).size)}, ${kb(brotli(html))} with brotli`);
 const parts = {
-  fonts: [...html.matchAll(/url\(data:font\/woff2;base64,[^)]*\)/g)],
+  fonts: [...html.matchAll(/\["Quillon [^"]+", "\w+", "[^"]*"\]/g)],
   pictures: [...html.matchAll(/<script[^>]*data-file="[^"]*">[^<]*<|data:image\/jpeg;base64,[^"]*/g)],
   code: [...html.matchAll(/id="program">[^<]*</g)],
   glue: [...html.matchAll(/id="glue">[\s\S]*?<\/script>/g)],

@@ -34,10 +34,10 @@ def written(source_dir):
 
 
 def faces(page):
-    """Each @font-face of the page: its family and weight, and its characters."""
+    """Each face the page adds from its bytes: its family and weight, and its characters."""
     text = pathlib.Path(page).read_text(encoding="utf-8")
-    rule = re.compile(r"font-family: '([^']+)'; font-weight: (\w+); src: url\(data:font/woff2;base64,([^)]+)\)")
-    for family, weight, data in rule.findall(text):
+    face = re.compile(r'\["([^"]+)", "(\w+)", "([A-Za-z0-9+/=]+)"\]')
+    for family, weight, data in face.findall(text):
         font = TTFont(io.BytesIO(base64.b64decode(data)))
         yield f"{family} {weight}", set(map(chr, font.getBestCmap()))
 
