@@ -28,6 +28,7 @@ export const classroomJourneys = Object.fromEntries(sizes.map(([name, width, hei
       await open(d, '#hamilton');
       await see('menu1', 'hamilton');
       check(await fitted(d, 'hamilton'), 'hamilton whole on view, filling a side');
+      check(await d.evaluate(() => Module.FS.analyzePath('/opening/start000.jpg').exists), 'the title\'s picture kept for a start again');
       const [e] = await hamiltonEdges(d);
       await tap(d, {x: (e.a[0] + e.b[0]) / 2, y: (e.a[1] + e.b[1]) / 2}, 'an edge');
       await until(async () => (await hamiltonEdges(d)).find(x => x.index === e.index).stroke !== e.stroke, `edge ${e.index} chosen by a tap`);
